@@ -1,0 +1,75 @@
+// The one in-memory project: heading, constants, up to four tables with
+// their variables and cells, and up to three graphs per table. Numbered as
+// the user numbers them: tables 1..4 (0 is the constants table), variables
+// and constants 1..22, graphs 1..3; slot 0 is unused where numbering starts at 1.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/PlotvikPtrArray.h"
+#include "core/PlotvikTyper.h"
+
+namespace plotvik {
+
+constexpr int MaksTabeller = 4;
+constexpr int MaksVariable = 22;
+constexpr int MaksGrafer = 3;
+constexpr int MaksIndgange = 32767;
+
+enum class TDefinitionsArt { Tal, Inddata, Udtryk };
+
+struct TVariabelDef {
+    std::string Definition, Navn, Enhed;
+    TDefinitionsArt Art = TDefinitionsArt::Inddata;
+    std::string Udtryk;
+    int Positioner = 0, Decimaler = 0;
+};
+// A constant has the shape of a variable; its value text is cell (i, 2) of
+// table 0 and its value KonstantVaerdi[i].
+using TKonstantDef = TVariabelDef;
+
+struct TGrafDef {
+    std::string GrafNavn;
+    int GrafArkNo = 1;
+    std::string XGraf, YGraf;
+    char GrafType = 'K';
+    int PolGrad = 0;
+    double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
+};
+
+struct TTabelDef {
+    char TabelType = 'S';
+    int AntalRaekker = 0, AntalSoejler = 0, TabelBredde = 12, AntalVariable = 0, AntalInddata = 0,
+        AntalIndgange = 1, AntalGrafer = 0;
+    std::array<TGrafDef, 4> Grafer{};     // 1..3
+    std::array<bool, 4> Statistik{};      // per graph sheet 1..3
+    bool VisGnsOgVarians = false;
+    std::array<TVariabelDef, 23> Variable{};  // 1..22
+    TTekstMatrix Celler;
+    // The table has been defined (its definition sequence exists): set by a
+    // "tabel" line, for table 0 by constant 1.
+    bool Defineret = false;
+};
+
+struct TProjekt {
+    std::string Overskrift;
+    int AntalKonstanter = 0, AntalTabeller = 0, AktivTabel = 0, AktivGraf = 0, Tilstand = 0;
+    std::string ProjektFilNavn, TekstFilNavn;
+    bool TekstGemt = true, KontrolAfInddata = true;
+    std::array<char, 4> OpbygTaellere{'0', '0', '0', '0'};
+    std::array<double, 23> KonstantVaerdi{};  // 1..22
+    std::array<TTabelDef, 5> Tabeller{};      // 0 = constants, 1..4
+};
+
+// Clears the project before a load or a conversion (see the .cpp for the order).
+void NulstilProjekt(TProjekt& p);
+
+// The model as the main window sets it up at start: every graph on sheet
+// 1, no mean/variance rows, then NulstilProjekt and the start defaults.
+void StartProjekt(TProjekt& p);
+
+// "R": a row per variable; "S": a column per variable (rule kept whenever AntalIndgange changes).
+void SaetTabelStoerrelse(TTabelDef& t);
+
+}  // namespace plotvik

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what Plotvik needs to build and test on Debian 12, only when it is missing.
+# Sourced by run.sh and test.sh.
+PLOTVIK_PAKKER=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2
+                libgtest-dev libgmock-dev libbenchmark-dev)
+plotvik_installer() {
+  local mangler=()
+  for pakke in "${PLOTVIK_PAKKER[@]}" "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pakke" 2>/dev/null | grep -q "install ok installed"; then
+      mangler+=("$pakke")
+    fi
+  done
+  if ((${#mangler[@]})); then
+    echo "Installerer: ${mangler[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${mangler[@]}" </dev/null
+  fi
+}
