@@ -1,0 +1,38 @@
+#include "core/PlotvikPtrArray.h"
+
+namespace plotvik {
+
+namespace {
+const std::string tom;
+}
+
+void TTekstMatrix::Opret(int raekker, int soejler) {
+    raekker_ = raekker < 1 ? 1 : raekker;
+    soejler_ = soejler < 0 ? 0 : soejler;
+    celler_.assign(static_cast<size_t>(raekker_) * static_cast<size_t>(soejler_), std::string());
+}
+
+void TTekstMatrix::Frigiv() {
+    raekker_ = soejler_ = 0;
+    celler_.clear();
+    celler_.shrink_to_fit();
+}
+
+const std::string& TTekstMatrix::Celle(int raekke, int soejle) const {
+    int r = raekke <= 1 ? 0 : raekke - 1;
+    int s = soejle <= 1 ? 0 : soejle - 1;
+    if (r >= raekker_ || s >= soejler_) return tom;
+    return celler_[static_cast<size_t>(r) * static_cast<size_t>(soejler_) + static_cast<size_t>(s)];
+}
+
+std::string TTekstMatrix::HentCelle(int raekke, int soejle) const { return Celle(raekke, soejle); }
+
+void TTekstMatrix::SaetCelle(std::string_view tekst, int raekke, int soejle) {
+    int r = raekke <= 1 ? 0 : raekke - 1;
+    int s = soejle <= 1 ? 0 : soejle - 1;
+    if (r >= raekker_ || s >= soejler_) return;
+    celler_[static_cast<size_t>(r) * static_cast<size_t>(soejler_) + static_cast<size_t>(s)] =
+        std::string(tekst.substr(0, 32));
+}
+
+}  // namespace plotvik
