@@ -9,7 +9,10 @@
 
 namespace plotvik {
 
+// One keyword line into the model; the result is Fejl (clear: accepted).
 void FortolkProjektLinie(TProjekt& p, std::string_view linie);
+// Value of a number character of a keyword line: "0".."9" 0..9, "A".."Z" 10..35, else -1.
+int TegnVaerdi(char c);
 struct TDefinition {
     int Art;  // kind 0..3
     std::string Navn, VaerdiTekst, Udtryk, Enhed;

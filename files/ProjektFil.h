@@ -1,0 +1,22 @@
+// Helpers of the project file (".prj") beside SkrivProjektFil and LaesProjektFil.
+#pragma once
+
+#include <string>
+
+#include "core/Projekt.h"
+
+namespace plotvik {
+
+// An axis limit as the project file holds it: a sign position, one digit, a
+// point, one digit, "E", the exponent's sign and four digits (" 1.5E+0000").
+std::string AkseGraenseTekst(double x);
+
+// The whole project file for the model, CRLF line ends.
+std::string ProjektFilIndhold(const TProjekt& p);
+
+// Reads a project file's text into the model (no analysis). Returns the
+// Danish message of the first read failure, empty when the text was whole
+// or merely ended early.
+std::string LaesProjektTekst(TProjekt& p, const std::string& indhold);
+
+}  // namespace plotvik
