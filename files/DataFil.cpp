@@ -129,6 +129,25 @@ void GemDataFil(TProjekt& p, int t) {
         Flade().Informationsboks(IngenInddata(t, "gemme"));
         return;
     }
+    // A value the reader cannot take back as one value (an empty cell, or one
+    // with a blank inside) would shift every later value in the file: refuse
+    // before anything is written, and say which cell it is.
+    {
+        const auto& tabel = p.Tabeller[t];
+        for (int v = 1; v <= MinHel(tabel.AntalInddata, MaksVariable); ++v) {
+            for (int j = 1; j <= tabel.AntalIndgange; ++j) {
+                const std::string& c = tabel.Celler.Celle(v, j + 1);
+                bool tom = c.find_first_not_of(" \t") == std::string::npos;
+                if (tom || c.find_first_of(" \t") != std::string::npos) {
+                    Flade().Fejlboks("Kan ikke gemme inddata: m\xE5ling " + std::to_string(j) + " af " +
+                                     tabel.Variable[v].Navn + " i tabel " + std::to_string(t) +
+                                     (tom ? " er tom." : " indeholder mellemrum.") +
+                                     "\n\rRet cellen, og gem igen.");
+                    return;
+                }
+            }
+        }
+    }
     auto valgt = Flade().GemFilDialog("Data filer (*.dat)|*.dat|Alle filer (*.*)|*.*", StandardDataFilNavn(p, t));
     if (!valgt) return;
     const std::string navn = valgt->substr(0, FilnavnLaengde);

@@ -157,6 +157,7 @@ TEST(DataFil, WritingMessages) {
         // A folder of the chosen name cannot be replaced.
         FakeFlade flade;
         TProjekt p = Tabel('S');
+        Udfyld(p);
         const auto mappe = test::NyTempMappe("datafil_mappe");
         flade.FilSvar = {mappe};
         flade.Svar = {true};
@@ -378,6 +379,40 @@ TEST(DataFil, WhatIsWrittenIsReadBack) {
                 EXPECT_EQ(q.Tabeller[1].Celler.HentCelle(v, j + 1), std::to_string(v * 10 + j) + ".25");
     }
     EXPECT_FALSE(Fejl);
+}
+
+}  // namespace
+}  // namespace plotvik
+
+namespace plotvik {
+namespace {
+
+using test::Boks;
+using test::FakeFlade;
+
+// A cell the reader could not take back as one value would shift every later
+// value of the file: nothing is written, and the box names the cell.
+TEST(DataFil, EnTomEllerDeltCelleGemmesIkke) {
+    struct {
+        const char* celle;
+        const char* forventet;
+    } tabel[] = {
+        {"", "Kan ikke gemme inddata: m\xE5ling 2 af b i tabel 1 er tom.\n\rRet cellen, og gem igen."},
+        {"1 2", "Kan ikke gemme inddata: m\xE5ling 2 af b i tabel 1 indeholder mellemrum.\n\rRet cellen, og gem igen."},
+    };
+    for (const auto& r : tabel) {
+        FakeFlade flade;
+        TProjekt p = Tabel('S');
+        Udfyld(p);
+        p.Tabeller[1].Celler.SaetCelle(r.celle, 2, 3);
+        const auto mappe = test::NyTempMappe("datafil_tom");
+        p.ProjektFilNavn = mappe + "/pendul.prj";
+        GemDataFil(p, 1);
+        ASSERT_EQ(flade.Vist.size(), 1u);
+        EXPECT_EQ(flade.Vist[0].Art, Boks::Fejl);
+        EXPECT_EQ(flade.Vist[0].Tekst, r.forventet);
+        EXPECT_FALSE(std::filesystem::exists(mappe + "/pendulTabel_1.dat"));
+    }
 }
 
 }  // namespace
