@@ -1,6 +1,10 @@
-// The graph canvas over a QImage.
+// The graph canvas over a QImage. Thin lines and pixels are set directly in
+// the image so that the raster combinations (copy, xor, invert) and the
+// "end pixel is not drawn" rule of lines hold exactly; ellipses, thick lines
+// and text go through QPainter.
 #pragma once
 
+#include <QFont>
 #include <QImage>
 
 #include "graphs/Laerred.h"
@@ -9,5 +13,49 @@ class QtLaerred : public plotvik::Laerred {
 public:
     explicit QtLaerred(QImage& billede);
     ~QtLaerred() override;
-    // (the Laerred operations are declared by the owner of this unit)
+
+    int Bredde() const override;
+    int Hoejde() const override;
+
+    void SaetPenFarve(plotvik::TFarve f) override;
+    plotvik::TFarve PenFarve() const override;
+    void SaetPenBredde(int b) override;
+    int PenBredde() const override;
+    void SaetPenTilstand(plotvik::TPenTilstand t) override;
+    plotvik::TPenTilstand PenTilstand() const override;
+
+    void SaetPenselFarve(plotvik::TFarve f) override;
+    plotvik::TFarve PenselFarve() const override;
+    void SaetPenselStil(plotvik::TPenselStil s) override;
+    plotvik::TPenselStil PenselStil() const override;
+
+    void SaetSkrift(const std::string& navn, int stoerrelse, int stil) override;
+
+    void FlytTil(int x, int y) override;
+    void LinjeTil(int x, int y) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void FyldRektangel(int x1, int y1, int x2, int y2, plotvik::TFarve f) override;  // x2, y2 excluded
+    void SaetPixel(int x, int y, plotvik::TFarve f) override;
+    plotvik::TFarve HentPixel(int x, int y) const override;
+    void SkrivTekst(int x, int y, const std::string& tekst) override;
+    int TekstBredde(const std::string& tekst) const override;
+    int TekstHoejde(const std::string& tekst) const override;
+
+    // Windows-1252 bytes of the engine to a QString for drawing.
+    static QString TilQString(const std::string& tekst);
+
+private:
+    void PenPixel(int x, int y);  // one pixel in the pen colour and mode
+    void TykLinje(int x1, int y1, int x2, int y2);
+    bool Klip(int& x1, int& y1, int& x2, int& y2) const;
+    void SikrFormat();
+
+    QImage& Billede;
+    plotvik::TFarve PenF = plotvik::Sort;
+    int PenB = 1;
+    plotvik::TPenTilstand PenT = plotvik::TPenTilstand::Kopier;
+    plotvik::TFarve PenselF = plotvik::Hvid;
+    plotvik::TPenselStil PenselS = plotvik::TPenselStil::Solid;
+    QFont Skrift;
+    int PenX = 0, PenY = 0;
 };
