@@ -2,7 +2,7 @@
 # Installs what Plotvik needs to build and test on Debian 12, only when it is missing.
 # Sourced by run.sh and test.sh.
 PLOTVIK_PAKKER=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2
-                libgtest-dev libgmock-dev libbenchmark-dev)
+                libgtest-dev libgmock-dev libbenchmark-dev poppler-utils)
 plotvik_installer() {
   local mangler=()
   for pakke in "${PLOTVIK_PAKKER[@]}" "$@"; do

@@ -1,0 +1,154 @@
+// Building a project with the definition dialogs: counters and lines.
+#include "files/Opbygning.h"
+
+namespace plotvik {
+
+int TaellerVaerdi(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+    return 0;
+}
+
+char TaellerTegn(int vaerdi) {
+    vaerdi = Klem(vaerdi, 0, 35);
+    return vaerdi < 10 ? static_cast<char>('0' + vaerdi) : static_cast<char>('A' + vaerdi - 10);
+}
+
+char NaesteTaeller(char c) { return TaellerTegn(TaellerVaerdi(c) + 1); }
+
+std::string NummerTegn(int vaerdi) { return std::string(1, TaellerTegn(vaerdi)); }
+
+std::string VariabelNummer(int vaerdi) { return std::to_string(vaerdi < 0 ? 0 : vaerdi); }
+
+int Klem(int v, int min, int max) { return v < min ? min : (v > max ? max : v); }
+
+int TabelNoVedTabelDialog(const TProjekt& p) {
+    return Klem(TaellerVaerdi(p.OpbygTaellere[TabelTaeller]) + 1, 1, MaksTabeller);
+}
+
+int TabelNoVedVariabelDialog(const TProjekt& p) {
+    return Klem(TaellerVaerdi(p.OpbygTaellere[TabelTaeller]), 1, MaksTabeller);
+}
+
+int TabelNoVedGrafDialog(const TProjekt& p) { return TabelNoVedVariabelDialog(p); }
+
+int GrafArkNoVedGrafDialog(const TProjekt& p) {
+    return Klem(TaellerVaerdi(p.OpbygTaellere[GrafTaeller]) + 1, 1, MaksGrafer);
+}
+
+std::string EnhedsDel(std::string_view enhed) {
+    if (enhed.empty()) return ";";
+    return " [" + std::string(enhed) + "];";
+}
+
+std::string OverskriftLinie(std::string_view overskrift) {
+    return "Overskrift(1): overskrift=\"" + std::string(overskrift) + "\";";
+}
+
+std::string InddataKonstantLinie(std::string_view nr, std::string_view navn, std::string_view enhed) {
+    return "Konstant(" + std::string(nr) + "): " + std::string(navn) + " = ?" + EnhedsDel(enhed);
+}
+
+std::string UddataKonstantLinie(std::string_view nr, std::string_view navn, std::string_view vaerdi,
+                                std::string_view enhed) {
+    return "Konstant(" + std::string(nr) + "): " + std::string(navn) + " = " + std::string(vaerdi) +
+           EnhedsDel(enhed);
+}
+
+std::string TabelLinie(std::string_view tabelNo, bool raekke, std::string_view antalVariable,
+                       std::string_view antalMaalinger, std::string_view feltBredde) {
+    return "Tabel(" + std::string(tabelNo) + "): tabel_type=" + (raekke ? "R" : "S") +
+           "; antal_variable=" + std::string(antalVariable) + "; antal_indgange= " +
+           std::string(antalMaalinger) + "; tabel_bredde= " + std::string(feltBredde) + ";";
+}
+
+std::string InddataVariabelLinie(std::string_view tabelNo, std::string_view nr, std::string_view navn,
+                                 std::string_view enhed) {
+    // No blank before the bracket here, unlike the other unit parts.
+    std::string enhedsdel = enhed.empty() ? ";" : "[" + std::string(enhed) + "];";
+    return "Variabel(" + std::string(tabelNo) + "," + std::string(nr) + "): " + std::string(navn) +
+           ":=?" + enhedsdel;
+}
+
+std::string UddataVariabelLinie(std::string_view tabelNo, std::string_view nr, std::string_view navn,
+                                std::string_view udtryk, std::string_view positioner,
+                                std::string_view decimaler, std::string_view enhed) {
+    return "Variabel(" + std::string(tabelNo) + "," + std::string(nr) + "): " + std::string(navn) +
+           ":= " + std::string(udtryk) + ":" + std::string(positioner) + ":" + std::string(decimaler) +
+           EnhedsDel(enhed);
+}
+
+std::string GrafLinie(std::string_view tabelNo, std::string_view grafNo, const TGrafValg& v) {
+    std::string linie = "Graf(" + std::string(tabelNo) + "," + std::string(grafNo) +
+                        "): graf_navn=\"" + v.Overskrift + "\"; grafark_no=" + v.GrafArkNo +
+                        "; xgraf=" + v.XGraf + "; ygraf=" + v.YGraf + ";graf_type=" +
+                        std::string(1, v.GrafType) + ";";
+    if (v.GrafType == 'P') linie += " pol_grad=" + v.PolGrad + ";";
+    return linie;
+}
+
+std::string GrafakseLinie(std::string_view tabelNo, std::string_view grafNo, const TGrafValg& v) {
+    return "Grafakse(" + std::string(tabelNo) + "," + std::string(grafNo) + "):  xmin=" + v.XMin +
+           "; xmax=" + v.XMax + "; ymin=" + v.YMin + "; ymax=" + v.YMax + ";";
+}
+
+std::string GrafOverskriftForslag(std::string_view xgraf, std::string_view ygraf) {
+    return std::string(xgraf) + " - " + std::string(ygraf) + " Diagram";
+}
+
+char FitBogstav(int radioKnap) {
+    static constexpr char bogstaver[] = {'K', 'R', 'P', 'S', 'B'};
+    if (radioKnap < 0 || radioKnap > 4) return 'K';
+    return bogstaver[radioKnap];
+}
+
+namespace {
+
+// The next value of counter i, stored back as its character.
+int TaelOp(TProjekt& p, int i) {
+    p.OpbygTaellere[i] = NaesteTaeller(p.OpbygTaellere[i]);
+    return TaellerVaerdi(p.OpbygTaellere[i]);
+}
+
+}  // namespace
+
+std::string OpbygOverskrift(TProjekt&, std::string_view overskrift) { return OverskriftLinie(overskrift); }
+
+std::string OpbygInddataKonstant(TProjekt& p, std::string_view navn, std::string_view enhed) {
+    int n = TaelOp(p, KonstantTaeller);
+    return InddataKonstantLinie(NummerTegn(n), navn, enhed);
+}
+
+std::string OpbygUddataKonstant(TProjekt& p, std::string_view navn, std::string_view vaerdi,
+                                std::string_view enhed) {
+    int n = TaelOp(p, KonstantTaeller);
+    return UddataKonstantLinie(NummerTegn(n), navn, vaerdi, enhed);
+}
+
+std::string OpbygTabel(TProjekt& p, std::string_view tabelNo, bool raekke, std::string_view antalVariable,
+                       std::string_view antalMaalinger, std::string_view feltBredde) {
+    p.OpbygTaellere[TabelTaeller] = TaellerTegn(TekstTilHeltal(tabelNo));
+    p.OpbygTaellere[VariabelTaeller] = '0';
+    p.OpbygTaellere[GrafTaeller] = '0';
+    return TabelLinie(tabelNo, raekke, antalVariable, antalMaalinger, feltBredde);
+}
+
+std::string OpbygInddataVariabel(TProjekt& p, std::string_view tabelNo, std::string_view navn,
+                                 std::string_view enhed) {
+    int n = TaelOp(p, VariabelTaeller);
+    return InddataVariabelLinie(tabelNo, VariabelNummer(n), navn, enhed);
+}
+
+std::string OpbygUddataVariabel(TProjekt& p, std::string_view tabelNo, std::string_view navn,
+                                std::string_view udtryk, std::string_view positioner,
+                                std::string_view decimaler, std::string_view enhed) {
+    int n = TaelOp(p, VariabelTaeller);
+    return UddataVariabelLinie(tabelNo, VariabelNummer(n), navn, udtryk, positioner, decimaler, enhed);
+}
+
+TGrafLinier OpbygGraf(TProjekt& p, const TGrafValg& v) {
+    std::string g = NummerTegn(TaelOp(p, GrafTaeller));
+    return {GrafLinie(v.TabelNo, g, v), GrafakseLinie(v.TabelNo, g, v)};
+}
+
+}  // namespace plotvik

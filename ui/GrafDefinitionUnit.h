@@ -1,0 +1,42 @@
+// The graph dialog of "&Graf": the axis expressions, the limits, the sheet,
+// the heading and the fit of a graph being built.
+#pragma once
+
+#include "files/Opbygning.h"
+#include "ui/PlotvikDialog.h"
+
+class QRadioButton;
+
+class TGraferDialog : public TPlotvikDialog {
+    Q_OBJECT
+public:
+    explicit TGraferDialog(QWidget* parent = nullptr);
+    // Offers the table and sheet; empties the six expression and limit boxes
+    // and the heading, sets the lowest degree and checks "Regressionslinie".
+    void Forbered(int tabelNo, int grafArkNo);
+
+    QLineEdit* xgrafEdit = nullptr;
+    QLineEdit* ygrafEdit = nullptr;
+    QLineEdit* xminEdit = nullptr;
+    QLineEdit* xmaxEdit = nullptr;
+    QLineEdit* yminEdit = nullptr;
+    QLineEdit* ymaxEdit = nullptr;
+    QSpinBox* TabelNoSpinEdit = nullptr;
+    QLineEdit* GrafOverskriftEdit = nullptr;
+    QSpinBox* GrafArkNoSpinEdit = nullptr;
+    QRadioButton* KunPunkterRadioButton = nullptr;
+    QRadioButton* RegressionslinieRadioButton = nullptr;
+    QRadioButton* PolynomiumsfitRadioButton = nullptr;
+    QRadioButton* SplinefitRadioButton = nullptr;
+    QRadioButton* BezierfitRadioButton = nullptr;
+    QSpinBox* PolynomiumsGradSpinEdit = nullptr;
+
+    plotvik::TGrafValg Valg;  // filled when the dialog closes
+
+    // Leaving the y box (or Enter in it) proposes the heading from the two axes.
+    void ygrafEditExit();
+
+protected:
+    void HentFelter() override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+};

@@ -1,0 +1,50 @@
+// What every small dialog of the window shares: the two result flags, OK as
+// the default button (Enter) and Cancel as the cancel button (Esc), a form of
+// labelled fields, and the helpers that build the controls with their names.
+// The caller clears the flags (VisModalt does), shows the dialog modally and
+// reads the result fields when OKValgt is set; a dialog never touches the model.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QFormLayout;
+class QLineEdit;
+class QSpinBox;
+class QPushButton;
+class QVBoxLayout;
+class QLabel;
+
+class TPlotvikDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TPlotvikDialog(QWidget* parent, const char* navn, const std::string& titel);
+
+    bool OKValgt = false;
+    bool AnnullerValgt = false;
+
+    // Clears both flags, shows the dialog modally and tells whether OK was chosen.
+    bool VisModalt();
+
+    QPushButton* OKButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+
+    void done(int r) override;
+
+protected:
+    // Copies every field into the result texts; called when the dialog closes.
+    virtual void HentFelter() {}
+
+    QVBoxLayout* Hovedlayout = nullptr;
+    QFormLayout* Felter = nullptr;
+
+    QLabel* NyLabel(const std::string& tekst);
+    QLineEdit* NyEdit(const char* navn, const std::string& ledetekst);
+    QSpinBox* NySpinEdit(const char* navn, const std::string& ledetekst, int min, int max, int start);
+    // Adds the OK and Cancel buttons at the bottom; call last in the constructor.
+    void LavKnapper();
+};
+
+// A spin edit's value handed over as decimal text.
+std::string SpinTekst(QSpinBox* s);  // takes a typed, not yet confirmed value first
+std::string EditTekst(const QLineEdit* e);
