@@ -18,17 +18,8 @@ namespace {
 using test::Boks;
 using test::FakeFlade;
 
-std::string LaesBytes(const std::string& navn) {
-    std::ifstream ind(navn, std::ios::binary);
-    std::ostringstream ss;
-    ss << ind.rdbuf();
-    return ss.str();
-}
-
-void SkrivBytes(const std::string& navn, const std::string& indhold) {
-    std::ofstream ud(navn, std::ios::binary);
-    ud << indhold;
-}
+using test::LaesBytes;
+using test::SkrivBytes;
 
 std::string Fixtur(const std::string& navn) { return test::Kildesti("tests/files/fixtures/" + navn); }
 

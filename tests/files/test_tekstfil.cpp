@@ -24,17 +24,8 @@ using test::Boks;
 using test::FakeFlade;
 namespace fs = std::filesystem;
 
-std::string LaesBytes(const std::string& navn) {
-    std::ifstream ind(navn, std::ios::binary);
-    std::ostringstream ss;
-    ss << ind.rdbuf();
-    return ss.str();
-}
-
-void SkrivBytes(const std::string& navn, const std::string& indhold) {
-    std::ofstream ud(navn, std::ios::binary);
-    ud << indhold;
-}
+using test::LaesBytes;
+using test::SkrivBytes;
 
 int AntalFiler(const std::string& mappe) {
     int n = 0;

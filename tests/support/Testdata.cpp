@@ -1,6 +1,8 @@
 #include "support/Testdata.h"
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <unistd.h>
 
 #ifndef PLOTVIK_KILDEMAPPE
@@ -19,6 +21,18 @@ std::string NyTempMappe(const std::string& navn) {
     fs::remove_all(m);
     fs::create_directories(m);
     return m.string();
+}
+
+std::string LaesBytes(const std::string& navn) {
+    std::ifstream ind(navn, std::ios::binary);
+    std::ostringstream ss;
+    ss << ind.rdbuf();
+    return ss.str();
+}
+
+void SkrivBytes(const std::string& navn, const std::string& indhold) {
+    std::ofstream ud(navn, std::ios::binary);
+    ud << indhold;
 }
 
 }  // namespace plotvik::test
