@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "core/Projekt.h"
 #include "graphs/GrafArk.h"
@@ -119,6 +120,50 @@ public:
     TFunktionDialogForm* FunktionDialogForm = nullptr;
     TAktivTabelNoOgGrafNoDialog* AktivTabelNoOgGrafNoDialog = nullptr;
     TArealUnderGrafDialog* ArealUnderGrafDialog = nullptr;
+
+    // ---- further controls of the table and graph sheets ----
+    QLabel* KonstanterLabel = nullptr;
+    std::array<QLabel*, 5> TabelNoLabel{}, MaalingerLabel{}, VariabelLabel{}, GnsLabel{}, VariansLabel{};
+    std::array<QGroupBox*, 5> InddataGroupBox{};
+    std::array<QGroupBox*, 4> GrafPunkterGroupBox{};
+    // The fields of graph sheet s that show once a table has been computed.
+    std::array<std::vector<QWidget*>, 4> GrafFelter{};
+    // Menu items the graph tools enable later.
+    QAction* DifferentialkvotientAfFunktionMenuItem = nullptr;
+    QAction* TegnTangentTilFunktionMenuItem = nullptr;
+    QAction* ArealUnderFunktionMenuItem = nullptr;
+
+    // ---- program-controlled keyboard input (one set for the program) ----
+    std::array<bool, 5> IndtastningAktiv{}, SpringTil{}, TastAfsluttet{};
+    int SpringRaekke = 0, SpringSoejle = 0;  // 1-based grid position of a jump
+    bool TastTrykket = false;
+    int SidsteTast = 0;
+    int AktuelRaekke = -1, AktuelSoejle = -1;  // 0-based grid position; -1 none
+    // The cell each table's input waits in (1-based grid row and column).
+    std::array<int, 5> IndtastRaekke{}, IndtastSoejle{};
+
+    // ---- table operations (PlotvikUnitTabel.cpp) ----
+    void OpsaetTabelGrid(int tabel);
+    void VisOverskrifter(int tabel);
+    void VisCelleblok(int tabel, int foersteRaekke, int sidsteRaekke, int foersteSoejle, int sidsteSoejle);
+    void IndtastTabel(int tabel, int raekke, int soejle);
+    void StopIndtastning(int tabel);      // ends running input, keeping what was typed
+    void GemRedigeretCelle(int tabel, int raekke, int soejle);  // 0-based grid cell
+    void UdregnTabelButtonClick(int tabel);
+    void AntalMaalingerButtonClick(int tabel);
+    void IndLaesTabelButtonClick(int tabel);
+    void VariabeludtrykEditExit(int tabel);
+    // Program-controlled input (true) or the grid's own cell editing (false).
+    void SaetProgramstyring(int tabel, bool programstyret);
+    bool FriRedigering(int tabel) const { return !Programstyret[tabel]; }
+
+    // ---- project commands (PlotvikUnitFil.cpp) ----
+    void SpoergOmGem(const std::string& navn);
+    void GemFil(std::string navn, bool spoerg);
+    void OpsaetVindueEfterProjekt();  // the window set-up after LaesProjektFil
+    std::string MemoTekst() const;    // the text sheet as Windows-1252 lines joined by '\n'
+    void SaetMemoTekst(const std::string& tekst);
+    void VisArk(int ark);             // brings sheet 1..6 to the front
 
 public slots:
     // "&Fil" (PlotvikUnit.cpp, printing in PlotvikUnitDefiner.cpp)
