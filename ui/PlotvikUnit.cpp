@@ -106,9 +106,12 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
         connect(GrafBilledeWidget[s], &TGrafBillede::MusNed, this,
                 [this](int ark, Qt::MouseButton knap, int x, int y) { GrafImageMouseDown(ark, knap, x, y); });
         GrafBilledeWidget[s]->SaetPopupMenu(GrafPopupMenu);
-        if (s <= 2)
+        if (s <= 2) {
+            // Enter, or leaving the box with Tab, goes on to "Tegn graf".
             connect(AntalGrafPunkterEdit[s], &QLineEdit::returnPressed, this,
                     [this, s] { TegnGrafButton[s]->setFocus(); });
+            QWidget::setTabOrder(AntalGrafPunkterEdit[s], TegnGrafButton[s]);
+        }
     }
     connect(RedigerMemo, &QPlainTextEdit::textChanged, this, [this] { Projekt.TekstGemt = false; });
 
@@ -131,6 +134,11 @@ void TPlotvikForm::FormCreate() {
     SkjulTabeller(*this);
     StartProjekt(Projekt);
     NulstilGrafArk(*this);
+    // Nothing of an earlier project's functions or armed graph tools carries over.
+    VaerktoejTilstand = {};
+    GrafArkene.Funktioner = {};
+    for (QAction* a : {DifferentialkvotientAfFunktionMenuItem, TegnTangentTilFunktionMenuItem, ArealUnderFunktionMenuItem})
+        if (a) a->setEnabled(false);
     AktuelRaekke = AktuelSoejle = -1;
     TastTrykket = false;
     SidsteTast = 0;

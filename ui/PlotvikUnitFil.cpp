@@ -1,5 +1,6 @@
 // The "&Fil" commands that open, build, convert and save projects and texts,
 // and the window set-up after a project file has been read.
+#include <algorithm>
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
@@ -251,6 +252,10 @@ void TPlotvikForm::OpbygProjektFilMenuItemClick() {
 
 void TPlotvikForm::OmdanTilProjektFilMenuItemClick() {
     for (int t = 0; t <= MaksTabeller; ++t) StopIndtastning(t);
+    // The running numbers of the dialogs survive the conversion: a student who
+    // goes on building after converting must not get numbers already used,
+    // which would overwrite those definitions at the next conversion.
+    const auto taellere = Projekt.OpbygTaellere;
     NulstilProjekt(Projekt);
     // The window showed the project just cleared; it is shown again only
     // when the converted file is loaded.
@@ -261,6 +266,7 @@ void TPlotvikForm::OmdanTilProjektFilMenuItemClick() {
         if (Fejl) break;
         if (!linie.empty()) FortolkProjektLinie(Projekt, linie);
     }
+    for (int i = 0; i < 4; ++i) Projekt.OpbygTaellere[i] = std::max(Projekt.OpbygTaellere[i], taellere[i]);
     if (Fejl) {
         Fejl = false;
         return;

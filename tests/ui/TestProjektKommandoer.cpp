@@ -229,3 +229,23 @@ TEST_F(Projekter, ACancelledLoadStillClearsTheEarlierProject) {
 
 }  // namespace
 }  // namespace plotvik::test
+
+namespace plotvik::test {
+namespace {
+
+// Building on after a conversion continues the dialogs' numbering: the next
+// variable and graph never take a number the converted text already uses.
+TEST_F(Projekter, KonverteringBevarerOpbygningensLoebenumre) {
+    form->Projekt.Tilstand = 2;
+    form->RedigerMemo->setPlainText(QString::fromLatin1(PendulTekst));
+    form->Projekt.TekstGemt = true;
+    form->Projekt.OpbygTaellere = {'1', '1', '3', '1'};
+    flade.FilSvar.push_back(std::nullopt);  // no project file written this time
+    Menu("OmdanTilProjektFilMenuItem");
+    EXPECT_EQ(form->Projekt.OpbygTaellere[2], '3');
+    EXPECT_EQ(form->Projekt.OpbygTaellere[3], '1');
+    EXPECT_GE(form->Projekt.OpbygTaellere[0], '1');
+}
+
+}  // namespace
+}  // namespace plotvik::test
