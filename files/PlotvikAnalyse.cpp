@@ -231,7 +231,9 @@ struct TLinieFortolker {
         if (type == 'P') {
             grad = TalVaerdi("pol_grad");
             if (fejl) return;
-            if (std::fabs(grad) > 1e6) return Fejl_();
+            // The degree is stored unsigned and the project file reads back 0 to 1000:
+            // anything else would give a file that cannot be loaded again.
+            if (!(grad >= 0 && grad <= 1000)) return Fejl_();
         }
         graf.GrafNavn = MellemCitater(navn);
         graf.GrafArkNo = ark;

@@ -96,6 +96,11 @@ TEST(ProjektLinie, SyntaxErrorsNameThePositionAndTheLine) {
          "Syntaksfejl i pos: 8 linien: \n\rGraf(1,1):graf_navn=\"x\";grafark_no=1;xgraf=L;ygraf=T;graf_type=P;"},
         {"Graf(1,1): graf_navn=\"x\"; grafark_no=1; xgraf=L; ygraf=T; graf_type=P; pol_grad=x;",
          "Syntaksfejl i pos: 8 linien: \n\rGraf(1,1):graf_navn=\"x\";grafark_no=1;xgraf=L;ygraf=T;graf_type=P;pol_grad=x;"},
+        // A degree the project file could not read back.
+        {"Graf(1,1): graf_navn=\"x\"; grafark_no=1; xgraf=L; ygraf=T; graf_type=P; pol_grad=-2;",
+         "Syntaksfejl i pos: 8 linien: \n\rGraf(1,1):graf_navn=\"x\";grafark_no=1;xgraf=L;ygraf=T;graf_type=P;pol_grad=-2;"},
+        {"Graf(1,1): graf_navn=\"x\"; grafark_no=1; xgraf=L; ygraf=T; graf_type=P; pol_grad=5000;",
+         "Syntaksfejl i pos: 8 linien: \n\rGraf(1,1):graf_navn=\"x\";grafark_no=1;xgraf=L;ygraf=T;graf_type=P;pol_grad=5000;"},
         {"Graf(1.1): graf_navn=\"x\";", "Syntaksfejl i pos: 7 linien: \n\rGraf(1.1):graf_navn=\"x\";"},
         {"Grafakse(1,1): xmin=0.1; xmax=1.5; ymin=a; ymax=3;",
          "Syntaksfejl i pos: 12 linien: \n\rGrafakse(1,1):xmin=0.1;xmax=1.5;ymin=a;ymax=3;"},
