@@ -9,6 +9,7 @@
 #include "core/Brugerflade.h"
 #include "core/PlotvikTyper.h"
 #include "graphs/FitRutiner.h"
+#include "graphs/Rastrering.h"
 #include "graphs/Statistik.h"
 #include "interpreter/PlotvikInterprete.h"
 
@@ -26,20 +27,10 @@ constexpr int MaksPunkter = 1023;
 constexpr int MaksOploesning = 1024;
 
 // Stands in for a sheet without an image: the pass still computes and lists.
-class TNulLaerred : public Laerred {
+class TNulLaerred : public TLaerredMedPen {
 public:
     int Bredde() const override { return 0; }
     int Hoejde() const override { return 0; }
-    void SaetPenFarve(TFarve f) override { Pen = f; }
-    TFarve PenFarve() const override { return Pen; }
-    void SaetPenBredde(int b) override { PenB = b; }
-    int PenBredde() const override { return PenB; }
-    void SaetPenTilstand(TPenTilstand t) override { PenT = t; }
-    TPenTilstand PenTilstand() const override { return PenT; }
-    void SaetPenselFarve(TFarve f) override { Pensel = f; }
-    TFarve PenselFarve() const override { return Pensel; }
-    void SaetPenselStil(TPenselStil s) override { PenselS = s; }
-    TPenselStil PenselStil() const override { return PenselS; }
     void SaetSkrift(const std::string&, int, int) override {}
     void FlytTil(int, int) override {}
     void LinjeTil(int, int) override {}
@@ -50,12 +41,6 @@ public:
     void SkrivTekst(int, int, const std::string&) override {}
     int TekstBredde(const std::string&) const override { return 0; }
     int TekstHoejde(const std::string&) const override { return 0; }
-
-private:
-    TFarve Pen = Sort, Pensel = Hvid;
-    int PenB = 1;
-    TPenTilstand PenT = TPenTilstand::Kopier;
-    TPenselStil PenselS = TPenselStil::Solid;
 };
 
 std::string Tal(double x) { return FormaterTal(10, 0, x); }

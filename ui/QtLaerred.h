@@ -7,27 +7,15 @@
 #include <QFont>
 #include <QImage>
 
-#include "graphs/Laerred.h"
+#include "graphs/Rastrering.h"
 
-class QtLaerred : public plotvik::Laerred {
+class QtLaerred : public plotvik::TLaerredMedPen {
 public:
     explicit QtLaerred(QImage& billede);
     ~QtLaerred() override;
 
     int Bredde() const override;
     int Hoejde() const override;
-
-    void SaetPenFarve(plotvik::TFarve f) override;
-    plotvik::TFarve PenFarve() const override;
-    void SaetPenBredde(int b) override;
-    int PenBredde() const override;
-    void SaetPenTilstand(plotvik::TPenTilstand t) override;
-    plotvik::TPenTilstand PenTilstand() const override;
-
-    void SaetPenselFarve(plotvik::TFarve f) override;
-    plotvik::TFarve PenselFarve() const override;
-    void SaetPenselStil(plotvik::TPenselStil s) override;
-    plotvik::TPenselStil PenselStil() const override;
 
     void SaetSkrift(const std::string& navn, int stoerrelse, int stil) override;
 
@@ -41,21 +29,12 @@ public:
     int TekstBredde(const std::string& tekst) const override;
     int TekstHoejde(const std::string& tekst) const override;
 
-    // Windows-1252 bytes of the engine to a QString for drawing.
-    static QString TilQString(const std::string& tekst);
-
 private:
     void PenPixel(int x, int y);  // one pixel in the pen colour and mode
     void TykLinje(int x1, int y1, int x2, int y2);
-    bool Klip(int& x1, int& y1, int& x2, int& y2) const;
     void SikrFormat();
 
     QImage& Billede;
-    plotvik::TFarve PenF = plotvik::Sort;
-    int PenB = 1;
-    plotvik::TPenTilstand PenT = plotvik::TPenTilstand::Kopier;
-    plotvik::TFarve PenselF = plotvik::Hvid;
-    plotvik::TPenselStil PenselS = plotvik::TPenselStil::Solid;
     QFont Skrift;
     int PenX = 0, PenY = 0;
 };

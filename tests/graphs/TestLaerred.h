@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "graphs/Laerred.h"
+#include "graphs/Rastrering.h"
 
 namespace plotvik::test {
 
@@ -26,7 +26,7 @@ struct Optegnelse {
     TFarve Pensel;       // brush colour at the time (Tekst, Ellipse)
 };
 
-class TestLaerred : public Laerred {
+class TestLaerred : public TLaerredMedPen {
 public:
     std::vector<Optegnelse> Log;
     std::string Skriftnavn;
@@ -37,16 +37,6 @@ public:
 
     int Bredde() const override { return B; }
     int Hoejde() const override { return H; }
-    void SaetPenFarve(TFarve f) override { Pen = f; }
-    TFarve PenFarve() const override { return Pen; }
-    void SaetPenBredde(int b) override { PenB = b; }
-    int PenBredde() const override { return PenB; }
-    void SaetPenTilstand(TPenTilstand t) override { PenT = t; }
-    TPenTilstand PenTilstand() const override { return PenT; }
-    void SaetPenselFarve(TFarve f) override { Pensel = f; }
-    TFarve PenselFarve() const override { return Pensel; }
-    void SaetPenselStil(TPenselStil s) override { PenselS = s; }
-    TPenselStil PenselStil() const override { return PenselS; }
     void SaetSkrift(const std::string& navn, int stoerrelse, int stil) override {
         Skriftnavn = navn;
         Skriftstoerrelse = stoerrelse;
@@ -60,18 +50,7 @@ public:
     }
     void LinjeTil(int x, int y) override {
         Log.push_back({Op::Linje, PX, PY, x, y, Pen, "", PenB, Pensel});
-        int x0 = PX, y0 = PY, xs = x, ys = y;
-        if (Klip(x0, y0, xs, ys)) {
-            const int ax = std::abs(xs - x0), ay = -std::abs(ys - y0);
-            const int sx = x0 < xs ? 1 : -1, sy = y0 < ys ? 1 : -1;
-            int fejl = ax + ay;
-            while (x0 != xs || y0 != ys) {
-                PenPixel(x0, y0);
-                const int e2 = 2 * fejl;
-                if (e2 >= ay) { fejl += ay; x0 += sx; }
-                if (e2 <= ax) { fejl += ax; y0 += sy; }
-            }
-        }
+        TegnTyndLinje(PX, PY, x, y, B, H, [this](int px, int py) { PenPixel(px, py); });
         PX = x;
         PY = y;
     }
@@ -127,42 +106,10 @@ private:
     void PenPixel(int x, int y) {
         if (x < 0 || y < 0 || x >= B || y >= H) return;
         TFarve& p = Pixels[std::size_t(y) * B + x];
-        switch (PenT) {
-            case TPenTilstand::Kopier: p = Pen; break;
-            case TPenTilstand::Xor: p = (p ^ Pen) & 0xFFFFFF; break;
-            case TPenTilstand::Invers: p = ~p & 0xFFFFFF; break;
-        }
+        p = PenOverPixel(p, Pen, PenT);
     }
-    bool Klip(int& x1, int& y1, int& x2, int& y2) const {
-        const double l = -2, t = -2, r = B + 1, b = H + 1;
-        auto inde = [&](int x, int y) { return x >= l && x <= r && y >= t && y <= b; };
-        if (inde(x1, y1) && inde(x2, y2)) return true;
-        const double dx = double(x2) - x1, dy = double(y2) - y1;
-        double t0 = 0, t1 = 1;
-        const double p[4] = {-dx, dx, -dy, dy};
-        const double q[4] = {x1 - l, r - x1, y1 - t, b - y1};
-        for (int i = 0; i < 4; ++i) {
-            if (p[i] == 0) {
-                if (q[i] < 0) return false;
-            } else {
-                const double u = q[i] / p[i];
-                if (p[i] < 0) t0 = std::max(t0, u);
-                else t1 = std::min(t1, u);
-            }
-        }
-        if (t0 > t1) return false;
-        const int ax = int(std::lround(x1 + t0 * dx)), ay = int(std::lround(y1 + t0 * dy));
-        const int bx = int(std::lround(x1 + t1 * dx)), by = int(std::lround(y1 + t1 * dy));
-        x1 = ax; y1 = ay; x2 = bx; y2 = by;
-        return true;
-    }
-
     int B, H;
     std::vector<TFarve> Pixels;
-    TFarve Pen = Sort, Pensel = Hvid;
-    int PenB = 1;
-    TPenTilstand PenT = TPenTilstand::Kopier;
-    TPenselStil PenselS = TPenselStil::Solid;
     int PX = 0, PY = 0;
 };
 
