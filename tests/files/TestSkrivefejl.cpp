@@ -47,17 +47,8 @@ private:
     bool monteret_ = false;
 };
 
-std::string LaesBytes(const std::string& navn) {
-    std::ifstream ind(navn, std::ios::binary);
-    std::ostringstream ss;
-    ss << ind.rdbuf();
-    return ss.str();
-}
-
-void SkrivBytes(const std::string& navn, const std::string& indhold) {
-    std::ofstream ud(navn, std::ios::binary);
-    ud << indhold;
-}
+using test::LaesBytes;
+using test::SkrivBytes;
 
 std::vector<std::string> FilerI(const std::string& mappe) {
     std::vector<std::string> navne;
