@@ -5,6 +5,7 @@
 
 #include "core/Brugerflade.h"
 #include "interpreter/Funktionsbibliotek.h"
+#include "interpreter/Operatorlaeser.h"
 #include "interpreter/PlotvikInterprete.h"
 #include "interpreter/Skanner.h"
 
@@ -12,80 +13,19 @@ namespace plotvik {
 
 namespace {
 
-class TFunktionsLaeser {
+class TFunktionsLaeser : public TOperatorLaeser<TFunktionsLaeser> {
 public:
-    TFunktionsLaeser(std::string_view udtryk, double x) : l_(udtryk), x_(x) {}
+    static constexpr TOperatorTekster Tekster = {
+        "Overl\xF8" "b eller ugyldig regneoperation i funktionsudtryk: \n\r",
+        "Division med 0 i funktionsudtryk: \n\r",
+        "Illegal negativ rod til exponentialfunktion i funktionsudtryk:\n\r",
+        "For mange parenteser inden i hinanden i funktionsudtryk (h\xF8jst 200): \n\r",
+    };
 
-    double Udtryk() {
-        if (afbrudt_) return 0;
-        double v;
-        if (l_.Fortsaetter("-x^")) v = 0;  // the "-" then subtracts the whole power
-        else v = Led();
-        while (!afbrudt_ && (l_.Tegn == '+' || l_.Tegn == '-')) {
-            const char op = l_.Tegn;
-            l_.NaesteTegn();
-            const double r = Led();
-            if (afbrudt_) return 0;
-            v = Kontroller(op == '+' ? PlusAf(v, r) : MinusAf(v, r));
-        }
-        return v;
-    }
+    TFunktionsLaeser(std::string_view udtryk, double x) : TOperatorLaeser(udtryk), x_(x) {}
 
-    double Kontroller(double v) {
-        if (std::isfinite(v)) return v;
-        if (!Fejl) {
-            Fejl = true;
-            VisFejl(Meddelelse("Overl\xF8" "b eller ugyldig regneoperation i funktionsudtryk: \n\r" + l_.Tekst));
-        }
-        return 0;
-    }
-
-private:
-    double Led() {
-        double v = Potens();
-        while (!afbrudt_ && (l_.Tegn == '*' || l_.Tegn == '/')) {
-            const char op = l_.Tegn;
-            l_.NaesteTegn();
-            const double r = Potens();
-            if (afbrudt_) return 0;
-            if (Fejl) continue;
-            if (op == '*') {
-                v = Kontroller(GangeAf(v, r));
-            } else if (r == 0) {
-                Fejl = true;
-                VisFejl(Meddelelse("Division med 0 i funktionsudtryk: \n\r" + l_.Tekst));
-                return v;
-            } else {
-                v = Kontroller(DividerAf(v, r));
-            }
-        }
-        return v;
-    }
-
-    double Potens() {
-        double v = Fortegn();
-        while (!afbrudt_ && l_.Tegn == '^') {
-            l_.NaesteTegn();
-            const double b = Fortegn();
-            if (afbrudt_) return 0;
-            double r = 0;
-            if (!PotensVaerdi(v, b, r)) {
-                Fejl = true;
-                VisFejl(Meddelelse("Illegal negativ rod til exponentialfunktion i funktionsudtryk:\n\r" + l_.Tekst));
-                return v;
-            }
-            v = Kontroller(r);
-        }
-        return v;
-    }
-
-    double Fortegn() {
-        if (l_.Tegn == '-') {
-            l_.NaesteTegn();
-            return -Faktor();
-        }
-        return Faktor();
-    }
+    // "-x^" at the start: the "-" then subtracts the whole power.
+    double ForsteLed() { return l_.Fortsaetter("-x^") ? 0 : Led(); }
 
     double Faktor() {
         if (afbrudt_) return 0;
@@ -119,24 +59,6 @@ private:
         return v;
     }
 
-    double Parentes() {
-        if (++dybde_ > MaksIndlejring) {
-            Afbryd();
-            return 0;
-        }
-        l_.NaesteTegn();
-        const double v = Udtryk();
-        --dybde_;
-        if (afbrudt_) return 0;
-        if (l_.Tegn != ')') {
-            Fejl = true;
-            VisFejl(Meddelelse("Mangler \")\" i funktionsudtryk: " + l_.Tekst));
-        } else {
-            l_.NaesteTegn();
-        }
-        return v;
-    }
-
     double Funktion(size_t f) {
         for (size_t i = 0; i < FxFunktioner[f].size(); ++i) l_.NaesteTegn();
         if (l_.Tegn != '(') {
@@ -166,19 +88,8 @@ private:
         return Kontroller(r);
     }
 
-    void Afbryd() {
-        afbrudt_ = true;
-        Fejl = true;
-        Flade().Fejlboks(
-            Meddelelse("For mange parenteser inden i hinanden i funktionsudtryk (h\xF8jst 200): \n\r" + l_.Tekst));
-        l_.Pos = l_.Laengde + 1;
-        l_.Tegn = SlutTegn;
-    }
-
-    TLaeser l_;
+private:
     double x_;
-    int dybde_ = 0;
-    bool afbrudt_ = false;
 };
 
 }  // namespace

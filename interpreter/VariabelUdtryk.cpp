@@ -9,6 +9,7 @@
 
 #include "core/Brugerflade.h"
 #include "interpreter/Funktionsbibliotek.h"
+#include "interpreter/Operatorlaeser.h"
 #include "interpreter/PlotvikInterprete.h"
 #include "interpreter/Skanner.h"
 
@@ -41,80 +42,19 @@ const std::string& CelleTekst(const TProjekt& p, int t, int nr, int m) {
 
 namespace {
 
-class TVariabelLaeser {
+class TVariabelLaeser : public TOperatorLaeser<TVariabelLaeser> {
 public:
+    static constexpr TOperatorTekster Tekster = {
+        "Overl\xF8" "b eller ugyldig regneoperation i udtryk: \n\r",
+        "Division med 0 i udtryk: \n\r",
+        "Illegal negativ rod til exponentialfunktion i funktionsudtryk: \n\r",
+        "For mange parenteser inden i hinanden i udtryk (h\xF8jst 200): \n\r",
+    };
+
     TVariabelLaeser(const TProjekt& p, std::string_view udtryk, int tabelNo, int variabelNo, int maalingNo)
-        : p_(p), l_(udtryk), tabelNo_(tabelNo), variabelNo_(variabelNo), maalingNo_(maalingNo) {}
+        : TOperatorLaeser(udtryk), p_(p), tabelNo_(tabelNo), variabelNo_(variabelNo), maalingNo_(maalingNo) {}
 
-    double Udtryk() {
-        double v = Led();
-        while (!afbrudt_ && (l_.Tegn == '+' || l_.Tegn == '-')) {
-            const char op = l_.Tegn;
-            l_.NaesteTegn();
-            const double r = Led();
-            if (afbrudt_) return 0;
-            v = Kontroller(op == '+' ? PlusAf(v, r) : MinusAf(v, r));
-        }
-        return v;
-    }
-
-    // A non-finite result is an arithmetic fault the user must hear about;
-    // it never travels on as a value.
-    double Kontroller(double v) {
-        if (std::isfinite(v)) return v;
-        if (!Fejl) {
-            Fejl = true;
-            VisFejl(Meddelelse("Overl\xF8" "b eller ugyldig regneoperation i udtryk: \n\r" + l_.Tekst));
-        }
-        return 0;
-    }
-
-private:
-    double Led() {
-        double v = Potens();
-        while (!afbrudt_ && (l_.Tegn == '*' || l_.Tegn == '/')) {
-            const char op = l_.Tegn;
-            l_.NaesteTegn();
-            const double r = Potens();
-            if (afbrudt_) return 0;
-            if (Fejl) continue;
-            if (op == '*') {
-                v = Kontroller(GangeAf(v, r));
-            } else if (r == 0) {
-                Fejl = true;
-                VisFejl(Meddelelse("Division med 0 i udtryk: \n\r" + l_.Tekst));
-                return v;
-            } else {
-                v = Kontroller(DividerAf(v, r));
-            }
-        }
-        return v;
-    }
-
-    double Potens() {
-        double v = Fortegn();
-        while (!afbrudt_ && l_.Tegn == '^') {
-            l_.NaesteTegn();
-            const double b = Fortegn();
-            if (afbrudt_) return 0;
-            double r = 0;
-            if (!PotensVaerdi(v, b, r)) {
-                Fejl = true;
-                VisFejl(Meddelelse("Illegal negativ rod til exponentialfunktion i funktionsudtryk: \n\r" + l_.Tekst));
-                return v;
-            }
-            v = Kontroller(r);
-        }
-        return v;
-    }
-
-    double Fortegn() {
-        if (l_.Tegn == '-') {
-            l_.NaesteTegn();
-            return -Faktor();
-        }
-        return Faktor();
-    }
+    double ForsteLed() { return Led(); }
 
     double Faktor() {
         if (afbrudt_) return 0;
@@ -136,24 +76,6 @@ private:
             Fejl = true;
             VisFejl(Meddelelse("Fejl i tal \"" + tekst + "\" i funktionsudtryk!"));
             return 0;
-        }
-        return v;
-    }
-
-    double Parentes() {
-        if (++dybde_ > MaksIndlejring) {
-            Afbryd();
-            return 0;
-        }
-        l_.NaesteTegn();
-        const double v = Udtryk();
-        --dybde_;
-        if (afbrudt_) return 0;
-        if (l_.Tegn == ')') {
-            l_.NaesteTegn();
-        } else {
-            Fejl = true;
-            VisFejl(Meddelelse("Mangler \")\" i funktionsudtryk: " + l_.Tekst));
         }
         return v;
     }
@@ -201,21 +123,9 @@ private:
         return 0;
     }
 
-    // Too deeply nested to follow: stop reading altogether, with one message
-    // that the user cannot ignore, since no value was computed.
-    void Afbryd() {
-        afbrudt_ = true;
-        Fejl = true;
-        Flade().Fejlboks(Meddelelse("For mange parenteser inden i hinanden i udtryk (h\xF8jst 200): \n\r" + l_.Tekst));
-        l_.Pos = l_.Laengde + 1;
-        l_.Tegn = SlutTegn;
-    }
-
+private:
     const TProjekt& p_;
-    TLaeser l_;
     int tabelNo_, variabelNo_, maalingNo_;
-    int dybde_ = 0;
-    bool afbrudt_ = false;
 };
 
 }  // namespace
