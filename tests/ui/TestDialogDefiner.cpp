@@ -25,19 +25,6 @@ protected:
             if (!s.isEmpty()) l.push_back(FraQString(s));
         return l;
     }
-    static void Skriv(QWidget* d, const char* navn, const std::string& tekst) {
-        auto* e = Kontrol<QLineEdit>(d, navn);
-        if (e) e->setText(TilQString(tekst));
-    }
-    static void Saet(QWidget* d, const char* navn, int v) {
-        auto* s = Kontrol<QSpinBox>(d, navn);
-        if (s) s->setValue(v);
-    }
-    static int Vaerdi(QWidget* d, const char* navn) {
-        auto* s = Kontrol<QSpinBox>(d, navn);
-        return s ? s->value() : -1;
-    }
-    static void OK(QWidget* d) { Kontrol<QPushButton>(d, "OKButton")->click(); }
     void Opbyg() {
         Menu("OpbygProjektFilMenuItem");
         flade.Vist.clear();
@@ -47,41 +34,41 @@ protected:
 TEST_F(DefinerTest, BuildingFaldAppendsTheExampleLines) {
     Opbyg();
     svar([](QWidget* d) {
-        Skriv(d, "OverskriftEdit", "Fald");
-        OK(d);
+        SkrivIFelt(d, "OverskriftEdit", "Fald");
+        TrykOK(d);
     });
     Menu("OverskriftMenuItem");
     svar([](QWidget* d) {
-        Skriv(d, "KonstantNavnEdit", "g");
-        Skriv(d, "KonstantVaerdiEdit", "9,82");
-        Skriv(d, "KonstantEnhedEdit", "m/s^2");
-        OK(d);
+        SkrivIFelt(d, "KonstantNavnEdit", "g");
+        SkrivIFelt(d, "KonstantVaerdiEdit", "9,82");
+        SkrivIFelt(d, "KonstantEnhedEdit", "m/s^2");
+        TrykOK(d);
     });
     Menu("UddataKonstantMenuItem");
     svar([](QWidget* d) {
-        EXPECT_EQ(Vaerdi(d, "TabNoSpinEdit"), 1);
-        Saet(d, "AntalVariableSpinEdit", 3);
-        OK(d);
+        EXPECT_EQ(SpinVaerdi(d, "TabNoSpinEdit"), 1);
+        SaetSpin(d, "AntalVariableSpinEdit", 3);
+        TrykOK(d);
     });
     Menu("TabelMenuItem");
     svar([](QWidget* d) {
-        EXPECT_EQ(Vaerdi(d, "TabelNoSpinEdit"), 1);
-        Skriv(d, "VariabelNavnEdit", "t");
-        Skriv(d, "EnhedEdit", "s");
-        OK(d);
+        EXPECT_EQ(SpinVaerdi(d, "TabelNoSpinEdit"), 1);
+        SkrivIFelt(d, "VariabelNavnEdit", "t");
+        SkrivIFelt(d, "EnhedEdit", "s");
+        TrykOK(d);
     });
     Menu("InddataVariabelMenuItem");
     svar([](QWidget* d) {
-        Skriv(d, "VariabelNavnEdit", "v");
-        Skriv(d, "EnhedEdit", "m/s");
-        Skriv(d, "VariabelUdtrykEdit", "g*t");
-        OK(d);  // positions and decimals untouched
+        SkrivIFelt(d, "VariabelNavnEdit", "v");
+        SkrivIFelt(d, "EnhedEdit", "m/s");
+        SkrivIFelt(d, "VariabelUdtrykEdit", "g*t");
+        TrykOK(d);  // positions and decimals untouched
     });
     Menu("UddataVariabelMenuItem");
     svar([](QWidget* d) {
-        EXPECT_EQ(Vaerdi(d, "TabelNoSpinEdit"), 1);
-        EXPECT_EQ(Vaerdi(d, "GrafArkNoSpinEdit"), 1);
-        Skriv(d, "xgrafEdit", "t");
+        EXPECT_EQ(SpinVaerdi(d, "TabelNoSpinEdit"), 1);
+        EXPECT_EQ(SpinVaerdi(d, "GrafArkNoSpinEdit"), 1);
+        SkrivIFelt(d, "xgrafEdit", "t");
         auto* y = Kontrol<QLineEdit>(d, "ygrafEdit");
         y->setText("v");
         // Leaving the y box (the offscreen platform does not move the real
@@ -89,11 +76,11 @@ TEST_F(DefinerTest, BuildingFaldAppendsTheExampleLines) {
         QFocusEvent ud(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(y, &ud);
         Kontrol<QRadioButton>(d, "PolynomiumsfitRadioButton")->click();
-        Skriv(d, "xminEdit", "0");
-        Skriv(d, "xmaxEdit", "5");
-        Skriv(d, "yminEdit", "0");
-        Skriv(d, "ymaxEdit", "50");
-        OK(d);
+        SkrivIFelt(d, "xminEdit", "0");
+        SkrivIFelt(d, "xmaxEdit", "5");
+        SkrivIFelt(d, "yminEdit", "0");
+        SkrivIFelt(d, "ymaxEdit", "50");
+        TrykOK(d);
     });
     Menu("GrafMenuItem");
 
@@ -116,14 +103,14 @@ TEST_F(DefinerTest, BuildingFaldAppendsTheExampleLines) {
 TEST_F(DefinerTest, CancelAppendsNothingAndKeepsTheCounters) {
     Opbyg();
     svar([](QWidget* d) {
-        Skriv(d, "KonstantNavnEdit", "m");
+        SkrivIFelt(d, "KonstantNavnEdit", "m");
         QTest::keyClick(d, Qt::Key_Escape);
     });
     Menu("InddataKonstantMenuItem");
     svar([](QWidget* d) {
-        Skriv(d, "KonstantNavnEdit", "m");
-        Skriv(d, "KonstantEnhedEdit", "kg");
-        OK(d);
+        SkrivIFelt(d, "KonstantNavnEdit", "m");
+        SkrivIFelt(d, "KonstantEnhedEdit", "kg");
+        TrykOK(d);
     });
     Menu("InddataKonstantMenuItem");
     svar([](QWidget* d) { Kontrol<QPushButton>(d, "CancelButton")->click(); });
@@ -146,38 +133,38 @@ TEST_F(DefinerTest, OutsideBuildingModeTheItemsDoNothing) {
 TEST_F(DefinerTest, SecondTableRestartsVariablesAndGraphSheetsStopAtThree) {
     Opbyg();
     svar([](QWidget* d) {
-        EXPECT_EQ(Vaerdi(d, "TabelNoSpinEdit"), 1);  // before any table: counter "0" clamped
-        Skriv(d, "VariabelNavnEdit", "a");
-        OK(d);
+        EXPECT_EQ(SpinVaerdi(d, "TabelNoSpinEdit"), 1);  // before any table: counter "0" clamped
+        SkrivIFelt(d, "VariabelNavnEdit", "a");
+        TrykOK(d);
     });
     Menu("InddataVariabelMenuItem");
-    svar([](QWidget* d) { OK(d); });
+    svar([](QWidget* d) { TrykOK(d); });
     Menu("TabelMenuItem");
     for (int i = 1; i <= 4; ++i) {
         svar([i](QWidget* d) {
-            EXPECT_EQ(Vaerdi(d, "GrafArkNoSpinEdit"), i < 3 ? i : 3) << i;
-            OK(d);
+            EXPECT_EQ(SpinVaerdi(d, "GrafArkNoSpinEdit"), i < 3 ? i : 3) << i;
+            TrykOK(d);
         });
         Menu("GrafMenuItem");
     }
     svar([](QWidget* d) {
-        EXPECT_EQ(Vaerdi(d, "TabNoSpinEdit"), 2);
+        EXPECT_EQ(SpinVaerdi(d, "TabNoSpinEdit"), 2);
         Kontrol<QRadioButton>(d, "RaekkeRadioButton")->click();
-        OK(d);
+        TrykOK(d);
     });
     Menu("TabelMenuItem");
     svar([](QWidget* d) {
-        EXPECT_EQ(Vaerdi(d, "TabelNoSpinEdit"), 2);
-        Skriv(d, "VariabelNavnEdit", "x");
-        Saet(d, "PositionerSpinEdit", 12);
-        Saet(d, "DecimalerSpinEdit", 4);
-        Skriv(d, "VariabelUdtrykEdit", "2*y");
-        OK(d);
+        EXPECT_EQ(SpinVaerdi(d, "TabelNoSpinEdit"), 2);
+        SkrivIFelt(d, "VariabelNavnEdit", "x");
+        SaetSpin(d, "PositionerSpinEdit", 12);
+        SaetSpin(d, "DecimalerSpinEdit", 4);
+        SkrivIFelt(d, "VariabelUdtrykEdit", "2*y");
+        TrykOK(d);
     });
     Menu("UddataVariabelMenuItem");
     svar([](QWidget* d) {
-        EXPECT_EQ(Vaerdi(d, "PositionerSpinEdit"), 12);  // kept
-        EXPECT_EQ(Vaerdi(d, "DecimalerSpinEdit"), 2);    // reset
+        EXPECT_EQ(SpinVaerdi(d, "PositionerSpinEdit"), 12);  // kept
+        EXPECT_EQ(SpinVaerdi(d, "DecimalerSpinEdit"), 2);    // reset
         EXPECT_TRUE(Kontrol<QLineEdit>(d, "VariabelUdtrykEdit")->text().isEmpty());
         QTest::keyClick(d, Qt::Key_Escape);
     });
@@ -212,7 +199,7 @@ TEST_F(DefinerTest, ProgramControlAsksFirstThenSwitchesTheGrids) {
         auto* b = Kontrol<QCheckBox>(d, "ProgramstyringTabel2CheckBox");
         EXPECT_TRUE(b->isChecked());
         b->click();
-        OK(d);
+        TrykOK(d);
     });
     Menu("ProgramstyringMenuItem");
     EXPECT_EQ(form->Programstyret, (std::array<bool, 5>{true, true, false, true, true}));
@@ -234,7 +221,7 @@ TEST_F(DefinerTest, ProgramControlAsksFirstThenSwitchesTheGrids) {
         auto* b = Kontrol<QCheckBox>(d, "ProgramstyringTabel0CheckBox");
         EXPECT_FALSE(b->isChecked());
         EXPECT_FALSE(b->isEnabled());
-        OK(d);
+        TrykOK(d);
     });
     Menu("ProgramstyringMenuItem");
     EXPECT_FALSE(form->Programstyret[0]);
@@ -244,17 +231,17 @@ TEST_F(DefinerTest, ActiveTableAndGraph) {
     form->Projekt.AktivTabel = 0;
     form->Projekt.AktivGraf = 0;
     svar([](QWidget* d) {
-        EXPECT_EQ(Vaerdi(d, "TabelNoSpinEdit"), 0);
-        EXPECT_EQ(Vaerdi(d, "GrafNoSpinEdit"), 1);  // below the minimum shows the minimum
-        Saet(d, "TabelNoSpinEdit", 3);
-        Saet(d, "GrafNoSpinEdit", 2);
-        OK(d);
+        EXPECT_EQ(SpinVaerdi(d, "TabelNoSpinEdit"), 0);
+        EXPECT_EQ(SpinVaerdi(d, "GrafNoSpinEdit"), 1);  // below the minimum shows the minimum
+        SaetSpin(d, "TabelNoSpinEdit", 3);
+        SaetSpin(d, "GrafNoSpinEdit", 2);
+        TrykOK(d);
     });
     Menu("AktiveTabelNoOgGrafNoMenuItem");
     EXPECT_EQ(form->Projekt.AktivTabel, 3);
     EXPECT_EQ(form->Projekt.AktivGraf, 2);
     svar([](QWidget* d) {
-        Saet(d, "TabelNoSpinEdit", 1);
+        SaetSpin(d, "TabelNoSpinEdit", 1);
         QTest::keyClick(d, Qt::Key_Escape);
     });
     Menu("AktiveTabelNoOgGrafNoMenuItem");
@@ -262,8 +249,8 @@ TEST_F(DefinerTest, ActiveTableAndGraph) {
 
     // Table 0 makes "Gem Inddata" report that there is no table.
     svar([](QWidget* d) {
-        Saet(d, "TabelNoSpinEdit", 0);
-        OK(d);
+        SaetSpin(d, "TabelNoSpinEdit", 0);
+        TrykOK(d);
     });
     Menu("AktiveTabelNoOgGrafNoMenuItem");
     EXPECT_EQ(form->Projekt.AktivTabel, 0);

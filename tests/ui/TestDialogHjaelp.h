@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -35,6 +38,19 @@ template <class T>
 T* Find(QWidget* w, const char* navn) {
     return Kontrol<T>(w, navn);
 }
+
+// Filling in a dialog's fields by name, and pressing its OK.
+inline void SkrivIFelt(QWidget* d, const char* navn, const std::string& tekst) {
+    if (auto* e = Kontrol<QLineEdit>(d, navn)) e->setText(TilQString(tekst));
+}
+inline void SaetSpin(QWidget* d, const char* navn, int v) {
+    if (auto* s = Kontrol<QSpinBox>(d, navn)) s->setValue(v);
+}
+inline int SpinVaerdi(QWidget* d, const char* navn) {
+    auto* s = Kontrol<QSpinBox>(d, navn);
+    return s ? s->value() : -1;
+}
+inline void TrykOK(QWidget* d) { Kontrol<QPushButton>(d, "OKButton")->click(); }
 
 // Every text of the dialog's labels, buttons and group boxes, as Windows-1252.
 inline std::vector<std::string> VisteTekster(QWidget* w) {

@@ -24,13 +24,6 @@ class Nybegynder : public FormTest {
 protected:
     ModalSvar svar;
 
-    static void Skriv(QWidget* d, const char* navn, const std::string& tekst) {
-        if (auto* e = Kontrol<QLineEdit>(d, navn)) e->setText(TilQString(tekst));
-    }
-    static void Saet(QWidget* d, const char* navn, int v) {
-        if (auto* s = Kontrol<QSpinBox>(d, navn)) s->setValue(v);
-    }
-    static void OK(QWidget* d) { Kontrol<QPushButton>(d, "OKButton")->click(); }
 
     std::vector<std::string> Resultater() {
         std::vector<std::string> r;
@@ -47,53 +40,53 @@ TEST_F(Nybegynder, FaldFromTheDialogsToThePrintedPages) {
     ASSERT_EQ(flade.Vist.size(), 1u);
     EXPECT_EQ(flade.Vist[0].Tekst, "V\xE6lg Elementerne til Projektfilen fra DefinerMenuen,\n\reller indl\xE6s en fil");
     svar([](QWidget* d) {
-        Skriv(d, "OverskriftEdit", "Fald");
-        OK(d);
+        SkrivIFelt(d, "OverskriftEdit", "Fald");
+        TrykOK(d);
     });
     Menu("OverskriftMenuItem");
     svar([](QWidget* d) {
-        Skriv(d, "KonstantNavnEdit", "g");
-        Skriv(d, "KonstantVaerdiEdit", "9,82");
-        Skriv(d, "KonstantEnhedEdit", "m/s^2");
-        OK(d);
+        SkrivIFelt(d, "KonstantNavnEdit", "g");
+        SkrivIFelt(d, "KonstantVaerdiEdit", "9,82");
+        SkrivIFelt(d, "KonstantEnhedEdit", "m/s^2");
+        TrykOK(d);
     });
     Menu("UddataKonstantMenuItem");
     svar([](QWidget* d) {
-        Saet(d, "AntalVariableSpinEdit", 3);
-        OK(d);
+        SaetSpin(d, "AntalVariableSpinEdit", 3);
+        TrykOK(d);
     });
     Menu("TabelMenuItem");
     svar([](QWidget* d) {
-        Skriv(d, "VariabelNavnEdit", "t");
-        Skriv(d, "EnhedEdit", "s");
-        OK(d);
+        SkrivIFelt(d, "VariabelNavnEdit", "t");
+        SkrivIFelt(d, "EnhedEdit", "s");
+        TrykOK(d);
     });
     Menu("InddataVariabelMenuItem");
     svar([](QWidget* d) {
-        Skriv(d, "VariabelNavnEdit", "v");
-        Skriv(d, "EnhedEdit", "m/s");
-        Skriv(d, "VariabelUdtrykEdit", "g*t");
-        OK(d);
+        SkrivIFelt(d, "VariabelNavnEdit", "v");
+        SkrivIFelt(d, "EnhedEdit", "m/s");
+        SkrivIFelt(d, "VariabelUdtrykEdit", "g*t");
+        TrykOK(d);
     });
     Menu("UddataVariabelMenuItem");
     svar([](QWidget* d) {
-        Skriv(d, "VariabelNavnEdit", "s");
-        Skriv(d, "EnhedEdit", "m");
-        Skriv(d, "VariabelUdtrykEdit", "g*t^2/2");
-        Saet(d, "DecimalerSpinEdit", 3);
-        OK(d);
+        SkrivIFelt(d, "VariabelNavnEdit", "s");
+        SkrivIFelt(d, "EnhedEdit", "m");
+        SkrivIFelt(d, "VariabelUdtrykEdit", "g*t^2/2");
+        SaetSpin(d, "DecimalerSpinEdit", 3);
+        TrykOK(d);
     });
     Menu("UddataVariabelMenuItem");
     svar([](QWidget* d) {
-        Skriv(d, "xgrafEdit", "t");
-        Skriv(d, "ygrafEdit", "s");
+        SkrivIFelt(d, "xgrafEdit", "t");
+        SkrivIFelt(d, "ygrafEdit", "s");
         static_cast<TGraferDialog*>(d)->ygrafEditExit();
         Kontrol<QRadioButton>(d, "PolynomiumsfitRadioButton")->click();
-        Skriv(d, "xminEdit", "0");
-        Skriv(d, "xmaxEdit", "0.6");
-        Skriv(d, "yminEdit", "0");
-        Skriv(d, "ymaxEdit", "1,5");
-        OK(d);
+        SkrivIFelt(d, "xminEdit", "0");
+        SkrivIFelt(d, "xmaxEdit", "0.6");
+        SkrivIFelt(d, "yminEdit", "0");
+        SkrivIFelt(d, "ymaxEdit", "1,5");
+        TrykOK(d);
     });
     Menu("GrafMenuItem");
     ASSERT_EQ(svar.Besvarede, 7);
@@ -159,9 +152,9 @@ TEST_F(Nybegynder, FaldFromTheDialogsToThePrintedPages) {
     // Clicked in the middle of 0..0.6: near t = 0.3, where the slope of 4.91 t^2 is 2.946.
     EXPECT_TRUE(BegynderMed(efterTangent[fit.size() + 1], "s = 2.9")) << efterTangent[fit.size() + 1];
     svar([](QWidget* d) {
-        Skriv(d, "NedreGraenseEdit", "0");
-        Skriv(d, "OevreGraenseEdit", "0.5");
-        OK(d);
+        SkrivIFelt(d, "NedreGraenseEdit", "0");
+        SkrivIFelt(d, "OevreGraenseEdit", "0.5");
+        TrykOK(d);
     });
     Menu("ArealUnderGrafMenuItem");
     auto alle = Resultater();
@@ -177,8 +170,8 @@ TEST_F(Nybegynder, FaldFromTheDialogsToThePrintedPages) {
     {
         PdfPrinter pdf(mappe + "/tabel.pdf");
         svar([](QWidget* d) {
-            Skriv(d, "OverskriftEdit", "Fald m\xE5linger");
-            OK(d);
+            SkrivIFelt(d, "OverskriftEdit", "Fald m\xE5linger");
+            TrykOK(d);
         });
         Menu("UdskrivTabelMenuItem");
         bool laest = false;
