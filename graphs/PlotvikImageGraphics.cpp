@@ -88,7 +88,7 @@ void TBilledGrafik::FyldViewPort(Laerred& billede) {
     billede.FyldRektangel(Venstre, Top, Venstre + Bredde + 1, Top + Hoejde + 1, ViewPortFarve);
 }
 
-void TBilledGrafik::SelectViewPort(Laerred& billede, int i) {
+void TBilledGrafik::GoerViewPortAktuel(int i) {
     ViewPortNo = Indeks(i);
     const TViewPort& v = ViewPorte[ViewPortNo];
     Venstre = v.Venstre;
@@ -96,6 +96,10 @@ void TBilledGrafik::SelectViewPort(Laerred& billede, int i) {
     Bredde = v.Hoejre - v.Venstre;
     Hoejde = v.Bund - v.Top;
     ViewPortFarve = v.Farve;
+}
+
+void TBilledGrafik::SelectViewPort(Laerred& billede, int i) {
+    GoerViewPortAktuel(i);
     SkalaX = Bredde / (Aktuelt.XMax - Aktuelt.XMin);
     SkalaY = Hoejde / (Aktuelt.YMax - Aktuelt.YMin);
     PunktX = Aktuelt.XMin;
@@ -104,13 +108,7 @@ void TBilledGrafik::SelectViewPort(Laerred& billede, int i) {
 }
 
 void TBilledGrafik::ClearViewPort(Laerred& billede, int i) {
-    ViewPortNo = Indeks(i);
-    const TViewPort& v = ViewPorte[ViewPortNo];
-    Venstre = v.Venstre;
-    Top = v.Top;
-    Bredde = v.Hoejre - v.Venstre;
-    Hoejde = v.Bund - v.Top;
-    ViewPortFarve = v.Farve;
+    GoerViewPortAktuel(i);
     FyldViewPort(billede);
 }
 

@@ -74,6 +74,7 @@ public:
 private:
     static int Indeks(int i) { return i < 0 || i > 5 ? 0 : i; }
     void FyldViewPort(Laerred& billede);
+    void GoerViewPortAktuel(int i);  // the entry becomes the current view port
 
     std::array<TViewPort, 6> ViewPorte{};
     std::array<TVindue, 6> Vinduer{};

@@ -15,6 +15,7 @@ namespace {
 
 class TFunktionsLaeser : public TOperatorLaeser<TFunktionsLaeser> {
 public:
+    static constexpr bool StortE = false;
     static constexpr TOperatorTekster Tekster = {
         "Overl\xF8" "b eller ugyldig regneoperation i funktionsudtryk: \n\r",
         "Division med 0 i funktionsudtryk: \n\r",
@@ -45,18 +46,6 @@ public:
         Fejl = true;
         VisFejl(Meddelelse("Ukendt variabel i funktionsudtryk: \n\r" + l_.Tekst));
         return 0;
-    }
-
-    double Tal() {
-        const std::string tekst = LaesTalTekst(l_, false);
-        bool fejl = false;
-        const double v = TekstTilTal(tekst, fejl);
-        if (fejl) {
-            Fejl = true;
-            VisFejl(Meddelelse("Fejl i tal \"" + tekst + "\" i funktionsudtryk!"));
-            return 0;
-        }
-        return v;
     }
 
     double Funktion(size_t f) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cmath>
+#include <string>
 #include <string_view>
 
 #include "core/Brugerflade.h"
@@ -22,7 +23,8 @@ struct TOperatorTekster {
     const char* ForDyb;      // parentheses nested too deeply
 };
 
-// Afledt provides Faktor(), ForsteLed() and a static Tekster.
+// Afledt provides Faktor(), ForsteLed(), a static Tekster and a static StortE
+// (whether "E" as well as "e" starts an exponent in its numbers).
 template <typename Afledt>
 class TOperatorLaeser {
 public:
@@ -87,6 +89,18 @@ protected:
                 return v;
             }
             v = Kontroller(r);
+        }
+        return v;
+    }
+
+    double Tal() {
+        const std::string tekst = LaesTalTekst(l_, Afledt::StortE);
+        bool fejl = false;
+        const double v = TekstTilTal(tekst, fejl);
+        if (fejl) {
+            Fejl = true;
+            VisFejl(Meddelelse("Fejl i tal \"" + tekst + "\" i funktionsudtryk!"));
+            return 0;
         }
         return v;
     }

@@ -44,6 +44,7 @@ namespace {
 
 class TVariabelLaeser : public TOperatorLaeser<TVariabelLaeser> {
 public:
+    static constexpr bool StortE = true;
     static constexpr TOperatorTekster Tekster = {
         "Overl\xF8" "b eller ugyldig regneoperation i udtryk: \n\r",
         "Division med 0 i udtryk: \n\r",
@@ -66,18 +67,6 @@ public:
         Fejl = true;
         VisFejl(Meddelelse("Variabel eller funktion \"" + navn + "\" er ukendt! "));
         return 0;
-    }
-
-    double Tal() {
-        const std::string tekst = LaesTalTekst(l_, true);
-        bool fejl = false;
-        const double v = TekstTilTal(tekst, fejl);
-        if (fejl) {
-            Fejl = true;
-            VisFejl(Meddelelse("Fejl i tal \"" + tekst + "\" i funktionsudtryk!"));
-            return 0;
-        }
-        return v;
     }
 
     double Navn() {

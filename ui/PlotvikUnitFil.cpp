@@ -201,6 +201,17 @@ void TPlotvikForm::OpsaetVindueEfterProjekt() {
     }
 }
 
+namespace {
+
+std::string SamletTekst(const std::vector<std::string>& linier) {
+    std::string tekst;
+    for (const auto& l : linier) tekst += l + "\n";
+    if (!tekst.empty()) tekst.pop_back();
+    return tekst;
+}
+
+}  // namespace
+
 void TPlotvikForm::RedigerProjektFilMenuItemClick() {
     if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
     auto navn = Flade().AabnFilDialog(ProjektFilter, ".\\*.prj");
@@ -209,10 +220,7 @@ void TPlotvikForm::RedigerProjektFilMenuItemClick() {
         if (linier) {
             Projekt.Tilstand = 1;
             Projekt.ProjektFilNavn = navn->substr(0, FilnavnLaengde);
-            std::string tekst;
-            for (const auto& l : *linier) tekst += l + "\n";
-            if (!tekst.empty()) tekst.pop_back();
-            SaetMemoTekst(tekst);
+            SaetMemoTekst(SamletTekst(*linier));
             Projekt.TekstGemt = true;
         }
     }
@@ -227,10 +235,7 @@ void TPlotvikForm::HentFilMenuItemClick() {
         auto linier = LaesTekstLinier(*navn);
         if (linier) {
             Projekt.TekstFilNavn = navn->substr(0, FilnavnLaengde);
-            std::string tekst;
-            for (const auto& l : *linier) tekst += l + "\n";
-            if (!tekst.empty()) tekst.pop_back();
-            SaetMemoTekst(tekst);
+            SaetMemoTekst(SamletTekst(*linier));
             Projekt.TekstGemt = true;
         }
     }
