@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what Plotvik needs to build and test on Debian 12, only when it is missing.
 # Sourced by run.sh and test.sh.
-PLOTVIK_PAKKER=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2
-                libgtest-dev libgmock-dev libbenchmark-dev poppler-utils)
+PLOTVIK_PAKKER=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2
+                libgsl-dev libfast-float-dev libfmt-dev
+                libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
+                xvfb xauth librsvg2-bin desktop-file-utils appstream dpkg-dev)
 plotvik_installer() {
   local mangler=()
   for pakke in "${PLOTVIK_PAKKER[@]}" "$@"; do
