@@ -1,16 +1,66 @@
-// Start-up of Plotvik: the application title, the start-up screen until its
-// timer stops, the main window with its dialogs, and the event loop.
+// Start-up of Plotvik: the command line, the application title and icon, the
+// start-up screen until its timer stops, the main window with its dialogs, a
+// project named on the command line, and the event loop.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QTimer>
+#include <cstdio>
 
+#include "ui/Kommandolinje.h"
 #include "ui/PlotvikUnit.h"
 #include "ui/QtFlade.h"
 #include "ui/StartSkaerm.h"
+#include "ui/Tegnsaet.h"
+
+#ifndef PLOTVIK_VERSION
+#define PLOTVIK_VERSION "?"
+#endif
+
+namespace {
+
+void Skriv(std::FILE* f, const QString& tekst) { std::fputs(tekst.toUtf8().constData(), f); }
+
+// The icon renderings built into the program (PNG sizes, or the SVG).
+QIcon ProgramIkon() {
+    QIcon ikon;
+    const QDir mappe(QStringLiteral(":/ikoner"));
+    for (const QString& fil : mappe.entryList(QDir::Files)) ikon.addFile(mappe.filePath(fil));
+    return ikon;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    using plotvik::TKommandolinje;
+    // "--help" and "--version" are answered before Qt looks for a display.
+    {
+        QStringList argumenter;
+        for (int i = 0; i < argc; ++i) argumenter << QString::fromLocal8Bit(argv[i]);
+        const TKommandolinje k = plotvik::LaesKommandolinje(argumenter);
+        if (k.Art == TKommandolinje::TArt::Hjaelp) {
+            Skriv(stdout, plotvik::KommandolinjeHjaelp(QStringLiteral("plotvik")));
+            return 0;
+        }
+        if (k.Art == TKommandolinje::TArt::Version) {
+            Skriv(stdout, QStringLiteral("Plotvik " PLOTVIK_VERSION "\n"));
+            return 0;
+        }
+    }
+
+    QApplication app(argc, argv);  // takes Qt's own options (-platform, ...) off the line
     QApplication::setApplicationName(QStringLiteral("Plotvik"));
     QApplication::setApplicationDisplayName(QStringLiteral("Plotvik"));
-    // The help file is Plotvik.Hlp beside the program (opened by "Hjælp").
+    QApplication::setApplicationVersion(QStringLiteral(PLOTVIK_VERSION));
+    QApplication::setWindowIcon(ProgramIkon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("dk.plotvik.Plotvik"));
+    const TKommandolinje k = plotvik::LaesKommandolinje(QCoreApplication::arguments());
+    if (k.Art == TKommandolinje::TArt::Fejl) {
+        Skriv(stderr, QStringLiteral("plotvik: ") + k.Fejltekst +
+                          QString::fromUtf8("\nSkriv \"plotvik --help\" for at se, hvordan programmet bruges.\n"));
+        return 2;
+    }
 
     plotvik::QtFlade flade;
     plotvik::SaetFlade(&flade);
@@ -22,6 +72,11 @@ int main(int argc, char* argv[]) {
     start->hide();
     delete start;
     form.show();
+    if (!k.ProjektFil.isEmpty()) {
+        // "&Hent Projekt Fil" with the name already chosen, once the window is up.
+        const std::string navn = plotvik::FraQString(QFileInfo(k.ProjektFil).absoluteFilePath());
+        QTimer::singleShot(0, &form, [&form, navn] { form.HentProjekt(navn); });
+    }
     const int resultat = app.exec();
     plotvik::SaetFlade(nullptr);
     return resultat;

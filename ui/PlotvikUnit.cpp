@@ -341,8 +341,11 @@ QString HjaelpSomHtml(const QString& tekst) {
 }  // namespace
 
 void TPlotvikForm::HjaelpMenuItemClick() {
-    const QString sti = QCoreApplication::applicationDirPath() + QStringLiteral("/Plotvik.Hlp");
+    // Beside the program (a build folder), else where the package installs it.
+    const QString mappe = QCoreApplication::applicationDirPath();
+    const QString sti = mappe + QStringLiteral("/Plotvik.Hlp");
     auto indhold = LaesTekstFil(FraQString(sti));
+    if (!indhold) indhold = LaesTekstFil(FraQString(mappe + QStringLiteral("/../share/plotvik/Plotvik.Hlp")));
     if (!indhold) {
         Flade().Fejlboks("Kan ikke \xE5" "bne hj\xE6lpefilen " + FraQString(sti));
         return;

@@ -161,6 +161,10 @@ public:
     void SpoergOmGem(const std::string& navn);
     void GemFil(std::string navn, bool spoerg);
     void OpsaetVindueEfterProjekt();  // the window set-up after LaesProjektFil
+    // "&Hent Projekt Fil" with the name already chosen (command line, dropped file, recent list).
+    void HentProjekt(const std::string& navn);
+    void FoerProjektHentes();                     // the save question and the fresh window
+    void LaesProjektInd(const std::string& navn); // reads the chosen file and sets up the window
     std::string MemoTekst() const;    // the text sheet as Windows-1252 lines joined by '\n'
     void SaetMemoTekst(const std::string& tekst);
     void VisArk(int ark);             // brings sheet 1..6 to the front

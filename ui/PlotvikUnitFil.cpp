@@ -123,11 +123,24 @@ void TPlotvikForm::GemFil(std::string navn, bool spoerg) {
 // ---------------------------------------------------------------- loading
 
 void TPlotvikForm::HentProjektFilMenuItemClick() {
-    if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
-    if (Projekt.Tilstand != 0) FormCreate();
+    FoerProjektHentes();
     auto navn = Flade().AabnFilDialog(ProjektFilter, ".\\*.prj");
     if (!navn || FilnavnDel(*navn) == "*.prj") return;
-    Projekt.ProjektFilNavn = navn->substr(0, FilnavnLaengde);
+    LaesProjektInd(*navn);
+}
+
+void TPlotvikForm::HentProjekt(const std::string& navn) {
+    FoerProjektHentes();
+    LaesProjektInd(navn);
+}
+
+void TPlotvikForm::FoerProjektHentes() {
+    if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
+    if (Projekt.Tilstand != 0) FormCreate();
+}
+
+void TPlotvikForm::LaesProjektInd(const std::string& navn) {
+    Projekt.ProjektFilNavn = navn.substr(0, FilnavnLaengde);
     Projekt.Tilstand = 4;
     Fejl = false;
     {

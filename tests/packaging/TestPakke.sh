@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The Debian package and the install rules, built from the test run's own
+# build folder (cpack only installs what is already built).
+#   TestPakke.sh BUILDMAPPE KILDEMAPPE VERSION
+# Exit 77 (skipped) where the Debian packaging tools are missing.
+set -uo pipefail
+bygge=$1 kilde=$2 version=$3
+id=dk.plotvik.Plotvik
+
+for v in dpkg-deb cpack; do
+  if ! command -v "$v" >/dev/null; then
+    echo "Springes over: $v findes ikke på denne maskine"
+    exit 77
+  fi
+done
+
+fejl=0
+fejl() { echo "FEJL: $*"; fejl=1; }
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# ---- the package
+if ! cpack --config "$bygge/CPackConfig.cmake" -G DEB -B "$tmp/pakke" >"$tmp/cpack.log" 2>&1; then
+  cat "$tmp/cpack.log"
+  fejl "cpack kunne ikke bygge pakken"
+  exit 1
+fi
+arkitektur=$(dpkg --print-architecture 2>/dev/null || echo amd64)
+deb="$tmp/pakke/plotvik_${version}_${arkitektur}.deb"
+if [ ! -f "$deb" ]; then
+  ls "$tmp/pakke"
+  fejl "pakken hedder ikke plotvik_${version}_${arkitektur}.deb"
+  exit 1
+fi
+
+[ "$(dpkg-deb -f "$deb" Package)" = plotvik ] || fejl "pakkens navn er ikke plotvik"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fejl "pakkens version er ikke $version"
+afh=$(dpkg-deb -f "$deb" Depends)
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins; do
+  grep -q "$lib" <<<"$afh" || fejl "Depends nævner ikke $lib: $afh"
+done
+
+indhold=$(dpkg-deb -c "$deb" | awk '{print $NF}')
+forventet=(
+  ./usr/bin/plotvik
+  ./usr/share/plotvik/Plotvik.Hlp
+  ./usr/share/applications/$id.desktop
+  ./usr/share/icons/hicolor/scalable/apps/$id.svg
+  ./usr/share/mime/packages/$id.xml
+  ./usr/share/metainfo/$id.metainfo.xml
+)
+for f in "$kilde"/examples/*.prj "$kilde"/examples/*.txt "$kilde"/examples/*.dat; do
+  forventet+=("./usr/share/plotvik/examples/$(basename "$f")")
+done
+for f in "${forventet[@]}"; do
+  grep -qxF "$f" <<<"$indhold" || fejl "pakken mangler $f"
+done
+# Nothing from the build or the tests goes into the package.
+if grep -Eq 'test_|bench_|fuzz_|\.a$|/include/' <<<"$indhold"; then
+  fejl "pakken indeholder filer fra testene eller byggeriet"
+fi
+
+# ---- the desktop files as shipped
+dpkg-deb -x "$deb" "$tmp/ud"
+desktop-file-validate "$tmp/ud/usr/share/applications/$id.desktop" || fejl "desktop-file-validate"
+appstreamcli validate --no-net "$tmp/ud/usr/share/metainfo/$id.metainfo.xml" || fejl "appstreamcli validate"
+if command -v update-mime-database >/dev/null; then
+  mkdir -p "$tmp/mime/packages"
+  cp "$tmp/ud/usr/share/mime/packages/$id.xml" "$tmp/mime/packages/"
+  update-mime-database "$tmp/mime" || fejl "update-mime-database"
+  grep -q 'application/x-plotvik-project:\*\.prj' "$tmp/mime/globs2" || fejl "MIME-typen kender ikke *.prj"
+fi
+grep -q '^MimeType=application/x-plotvik-project;' "$tmp/ud/usr/share/applications/$id.desktop" ||
+  fejl "desktop-filen åbner ikke projektfiler"
+
+# ---- a staged install, and the program's command line without a display
+stage="$tmp/stage"
+cmake --install "$bygge" --prefix "$stage/usr" >/dev/null || fejl "cmake --install"
+for f in "${forventet[@]}"; do
+  [ -e "$stage/${f#./}" ] || fejl "den installerede udgave mangler ${f#./}"
+done
+udenSkaerm=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+ud=$("${udenSkaerm[@]}" "$stage/usr/bin/plotvik" --version 2>&1)
+[ "$ud" = "Plotvik $version" ] || fejl "plotvik --version skrev: $ud"
+ud=$("${udenSkaerm[@]}" "$stage/usr/bin/plotvik" --help 2>&1)
+grep -q '^Brug: plotvik \[tilvalg\] \[projektfil\]' <<<"$ud" || fejl "plotvik --help skrev: $ud"
+ud=$("${udenSkaerm[@]}" QT_QPA_PLATFORM=offscreen "$stage/usr/bin/plotvik" --ukendt 2>&1)
+kode=$?
+[ $kode -eq 2 ] || fejl "et ukendt tilvalg gav slutkode $kode"
+grep -q 'Ukendt tilvalg: --ukendt' <<<"$ud" || fejl "et ukendt tilvalg gav: $ud"
+
+if [ $fejl -eq 0 ]; then echo "Pakken og installationen er i orden"; fi
+exit $fejl
