@@ -7,7 +7,7 @@ set -uo pipefail
 bygge=$1 kilde=$2 version=$3
 id=dk.plotvik.Plotvik
 
-for v in dpkg-deb cpack; do
+for v in dpkg-deb dpkg-shlibdeps cpack; do
   if ! command -v "$v" >/dev/null; then
     echo "Springes over: $v findes ikke på denne maskine"
     exit 77
