@@ -30,6 +30,20 @@ QIcon ProgramIkon() {
     return ikon;
 }
 
+// "--help" and "--version" print and end the run: the exit code, or -1 to go on.
+int SvarPaaKommandolinje(const plotvik::TKommandolinje& k) {
+    using TArt = plotvik::TKommandolinje::TArt;
+    if (k.Art == TArt::Hjaelp) {
+        Skriv(stdout, plotvik::KommandolinjeHjaelp(QStringLiteral("plotvik")));
+        return 0;
+    }
+    if (k.Art == TArt::Version) {
+        Skriv(stdout, QStringLiteral("Plotvik " PLOTVIK_VERSION "\n"));
+        return 0;
+    }
+    return -1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -38,15 +52,8 @@ int main(int argc, char* argv[]) {
     {
         QStringList argumenter;
         for (int i = 0; i < argc; ++i) argumenter << QString::fromLocal8Bit(argv[i]);
-        const TKommandolinje k = plotvik::LaesKommandolinje(argumenter);
-        if (k.Art == TKommandolinje::TArt::Hjaelp) {
-            Skriv(stdout, plotvik::KommandolinjeHjaelp(QStringLiteral("plotvik")));
-            return 0;
-        }
-        if (k.Art == TKommandolinje::TArt::Version) {
-            Skriv(stdout, QStringLiteral("Plotvik " PLOTVIK_VERSION "\n"));
-            return 0;
-        }
+        const int slut = SvarPaaKommandolinje(plotvik::LaesKommandolinje(argumenter));
+        if (slut >= 0) return slut;
     }
 
     QApplication app(argc, argv);  // takes Qt's own options (-platform, ...) off the line
@@ -55,7 +62,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(PLOTVIK_VERSION));
     QApplication::setWindowIcon(ProgramIkon());
     QGuiApplication::setDesktopFileName(QStringLiteral("dk.plotvik.Plotvik"));
+    // Read again without Qt's own options, which the first reading took as unknown.
     const TKommandolinje k = plotvik::LaesKommandolinje(QCoreApplication::arguments());
+    if (const int slut = SvarPaaKommandolinje(k); slut >= 0) return slut;
     if (k.Art == TKommandolinje::TArt::Fejl) {
         Skriv(stderr, QStringLiteral("plotvik: ") + k.Fejltekst +
                           QString::fromUtf8("\nSkriv \"plotvik --help\" for at se, hvordan programmet bruges.\n"));

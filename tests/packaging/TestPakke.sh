@@ -68,7 +68,7 @@ appstreamcli validate --no-net "$tmp/ud/usr/share/metainfo/$id.metainfo.xml" || 
 if command -v update-mime-database >/dev/null; then
   mkdir -p "$tmp/mime/packages"
   cp "$tmp/ud/usr/share/mime/packages/$id.xml" "$tmp/mime/packages/"
-  update-mime-database "$tmp/mime" || fejl "update-mime-database"
+  update-mime-database "$tmp/mime" >/dev/null 2>&1 || fejl "update-mime-database"
   grep -q 'application/x-plotvik-project:\*\.prj' "$tmp/mime/globs2" || fejl "MIME-typen kender ikke *.prj"
 fi
 grep -q '^MimeType=application/x-plotvik-project;' "$tmp/ud/usr/share/applications/$id.desktop" ||
@@ -80,9 +80,12 @@ cmake --install "$bygge" --prefix "$stage/usr" >/dev/null || fejl "cmake --insta
 for f in "${forventet[@]}"; do
   [ -e "$stage/${f#./}" ] || fejl "den installerede udgave mangler ${f#./}"
 done
-udenSkaerm=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+# A program that opens its window after all would hang the run: a time limit.
+udenSkaerm=(timeout 30 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 ud=$("${udenSkaerm[@]}" "$stage/usr/bin/plotvik" --version 2>&1)
 [ "$ud" = "Plotvik $version" ] || fejl "plotvik --version skrev: $ud"
+ud=$("${udenSkaerm[@]}" "$stage/usr/bin/plotvik" -platform offscreen --version 2>/dev/null)
+[ "$ud" = "Plotvik $version" ] || fejl "plotvik -platform offscreen --version skrev: $ud"
 ud=$("${udenSkaerm[@]}" "$stage/usr/bin/plotvik" --help 2>&1)
 grep -q '^Brug: plotvik \[tilvalg\] \[projektfil\]' <<<"$ud" || fejl "plotvik --help skrev: $ud"
 ud=$("${udenSkaerm[@]}" QT_QPA_PLATFORM=offscreen "$stage/usr/bin/plotvik" --ukendt 2>&1)
