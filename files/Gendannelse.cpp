@@ -225,15 +225,15 @@ void AnvendGendannelse(TProjekt& p, const TGendannelse& g) {
         tabel.Grafer = m.Grafer;
         tabel.Statistik = m.Statistik;
         tabel.AntalIndgange = m.AntalIndgange;
-        if (m.Raekker > 0) {
+        if (m.Raekker > 0 && m.Celler.size() == static_cast<size_t>(m.Raekker) * static_cast<size_t>(m.Soejler)) {
             tabel.Celler.Opret(m.Raekker, m.Soejler);
             size_t i = 0;
             for (int r = 1; r <= m.Raekker; ++r)
                 for (int s = 1; s <= m.Soejler; ++s) tabel.Celler.SaetCelle(m.Celler[i++], r, s);
+            SaetTabelStoerrelse(tabel);
         } else {
             tabel.Celler.Frigiv();
         }
-        SaetTabelStoerrelse(tabel);
     }
 }
 
