@@ -289,7 +289,15 @@ int HyppigsteAntal(const std::vector<TPost>& poster, int& hyppighed) {
 
 // Tab first, then ';', then ',': the first that splits most lines alike. A
 // block with ';' or tabs may carry decimal commas, which a split on ',' would tear apart.
-char FindSeparator(std::string_view tekst) {
+char FindSeparator(std::string_view tekst, bool udklip) {
+    if (udklip && tekst.find_first_of("\t;") == std::string_view::npos) {
+        auto linier = Proeve(tekst, '\t', ProeveLinier);
+        bool kommaTal = !linier.empty();
+        for (const auto& l : linier)
+            kommaTal = kommaTal && l.Felter.size() == 1 &&
+                       std::count(l.Felter[0].begin(), l.Felter[0].end(), ',') == 1 && ErTal(l.Felter[0], ',');
+        if (kommaTal) return '\t';
+    }
     for (char sep : {'\t', ';', ','}) {
         auto poster = Proeve(tekst, sep, ProeveLinier);
         int h = 0;
@@ -338,7 +346,7 @@ void DelOverskrift(std::string_view tekst, std::string& navn, std::string& enhed
 TImportResultat LaesDataTekst(std::string_view bytes, const TImportValg& valg) {
     TImportResultat r;
     const std::string tekst = Afkod(bytes, valg.Tegnsaet, r);
-    r.Separator = valg.Separator ? valg.Separator : FindSeparator(tekst);
+    r.Separator = valg.Separator ? valg.Separator : FindSeparator(tekst, valg.Udklip);
     const bool kommaMuligt = valg.DecimalTegn ? valg.DecimalTegn == ',' : r.Separator != ',';
 
     // Header lines: the lines above the first row of numbers.

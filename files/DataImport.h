@@ -23,6 +23,11 @@ struct TImportValg {
     char DecimalTegn = 0;  // '.' or ','
     TTegnsaetValg Tegnsaet = TTegnsaetValg::Auto;
     THovedValg Hoved = THovedValg::Auto;
+    // Text from the clipboard. Spreadsheets put tabs between the cells they
+    // copy, so there a block without tabs or ';' whose every line is one
+    // number with a decimal comma is a column of such numbers ("1,5" is one and
+    // a half, not 1 and 5). In a file the same lines are two columns.
+    bool Udklip = false;
 };
 
 // A rectangular block of cell texts (Windows-1252), rows of the source in order.

@@ -121,6 +121,30 @@ TEST(DataImport, CodePages) {
     }
 }
 
+TEST(DataImport, AColumnOfDecimalCommasFromTheClipboard) {
+    struct {
+        const char* tekst;
+        bool udklip;
+        char sep, dec;
+        Raekker data;
+    } tilfaelde[] = {
+        {"1,5\n2,25\n", true, '\t', ',', {{"1,5"}, {"2,25"}}},
+        {"1,5\n2,25\n", false, ',', '.', {{"1", "5"}, {"2", "25"}}},
+        {"1,5", true, '\t', ',', {{"1,5"}}},
+        {"1,5,2\n2,25,3\n", true, ',', '.', {{"1", "5", "2"}, {"2", "25", "3"}}},  // three commas: a CSV text
+        {"a,b\n1,5\n", true, ',', '.', {{"1", "5"}}},                            // a header names two columns
+    };
+    for (const auto& t : tilfaelde) {
+        SCOPED_TRACE(t.tekst);
+        TImportValg v;
+        v.Udklip = t.udklip;
+        TImportResultat r = LaesDataTekst(t.tekst, v);
+        EXPECT_EQ(r.Separator, t.sep);
+        EXPECT_EQ(r.DecimalTegn, t.dec);
+        EXPECT_EQ(Som(r.Data), t.data);
+    }
+}
+
 TEST(DataImport, OptionsOverrideDetection) {
     TImportValg v;
     v.Separator = ',';
