@@ -48,8 +48,7 @@ void BM_GendannelsesFil(benchmark::State& state) {
                               ("plotvik_bench_gendannelse_" + std::to_string(getpid()) + ".bin")).string();
     size_t bytes = 0;
     for (auto _ : state) {
-        TGendannelse g = TagGendannelse(p, beskrivelse, 1796810400);
-        std::string ud = SerialiserGendannelse(g);
+        std::string ud = SerialiserGendannelse(p, beskrivelse, 1796810400);
         bytes = ud.size();
         if (SkrivFilSikkert(navn, ud) != TSkrivning::Skrevet) state.SkipWithError("the recovery file was not written");
     }

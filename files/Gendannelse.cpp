@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <cstdio>
 #include <ctime>
@@ -135,11 +136,11 @@ void SkrivGraf(TSkriver& s, const TGrafDef& g) {
 TGrafDef LaesGraf(TLaeser& l) {
     TGrafDef g;
     g.GrafNavn = l.Tekst();
-    g.GrafArkNo = l.I32(0, MaksGrafer);
+    g.GrafArkNo = l.I32(INT32_MIN, INT32_MAX);
     g.XGraf = l.Tekst();
     g.YGraf = l.Tekst();
     g.GrafType = static_cast<char>(l.U8());
-    g.PolGrad = l.I32(-1000000, 1000000);
+    g.PolGrad = l.I32(INT32_MIN, INT32_MAX);
     g.XMin = l.F64();
     g.XMax = l.F64();
     g.YMin = l.F64();
@@ -180,7 +181,10 @@ std::uint32_t Crc32(std::string_view bytes) {
     return c ^ 0xFFFFFFFFu;
 }
 
-TGendannelse TagGendannelse(const TProjekt& p, std::string_view projektTekst, std::int64_t tidspunkt) {
+namespace {
+
+// Everything but the cells.
+TGendannelse TagFelter(const TProjekt& p, std::string_view projektTekst, std::int64_t tidspunkt) {
     TGendannelse g;
     g.Tidspunkt = tidspunkt;
     g.ProjektTekst = std::string(projektTekst);
@@ -199,6 +203,17 @@ TGendannelse TagGendannelse(const TProjekt& p, std::string_view projektTekst, st
         m.VisGnsOgVarians = kilde.VisGnsOgVarians;
         m.Grafer = kilde.Grafer;
         m.Statistik = kilde.Statistik;
+    }
+    return g;
+}
+
+}  // namespace
+
+TGendannelse TagGendannelse(const TProjekt& p, std::string_view projektTekst, std::int64_t tidspunkt) {
+    TGendannelse g = TagFelter(p, projektTekst, tidspunkt);
+    for (int t = 0; t <= MaksTabeller; ++t) {
+        const TTabelDef& kilde = p.Tabeller[t];
+        TGendannelsesTabel& m = g.Tabeller[t];
         if (!kilde.Celler.Oprettet()) continue;
         m.Raekker = kilde.Celler.Raekker();
         m.Soejler = kilde.Celler.Soejler();
@@ -237,11 +252,15 @@ void AnvendGendannelse(TProjekt& p, const TGendannelse& g) {
     }
 }
 
-std::string SerialiserGendannelse(const TGendannelse& g) {
-    size_t celler = 0;
-    for (const auto& t : g.Tabeller) celler += t.Celler.size();
+namespace {
+
+// The body from the kept fields of g and each table's cells as `celler`
+// writes them (size, then every cell), so that the window's project can be
+// written without first copying its cells.
+template <typename Celler>
+std::string Serialiser(const TGendannelse& g, size_t antalCeller, Celler celler) {
     TSkriver s;
-    s.ud.reserve(HovedLaengde + g.ProjektTekst.size() + 4096 + celler * 8);
+    s.ud.reserve(HovedLaengde + g.ProjektTekst.size() + 4096 + antalCeller * 8);
     s.ud.append(HovedLaengde, '\0');  // filled in when the body is known
     s.U64(static_cast<std::uint64_t>(g.Tidspunkt));
     s.Tekst(g.ProjektTekst);
@@ -253,18 +272,15 @@ std::string SerialiserGendannelse(const TGendannelse& g) {
     s.I32(g.AktivGraf);
     s.I32(g.Tilstand);
     for (double k : g.KonstantVaerdi) s.F64(k);
-    for (const auto& t : g.Tabeller) {
-        s.I32(t.AntalIndgange);
-        s.U8(t.VisGnsOgVarians);
+    for (int t = 0; t <= MaksTabeller; ++t) {
+        const TGendannelsesTabel& tabel = g.Tabeller[t];
+        s.I32(tabel.AntalIndgange);
+        s.U8(tabel.VisGnsOgVarians);
         for (int k = 1; k <= MaksGrafer; ++k) {
-            SkrivGraf(s, t.Grafer[k]);
-            s.U8(t.Statistik[k]);
+            SkrivGraf(s, tabel.Grafer[k]);
+            s.U8(tabel.Statistik[k]);
         }
-        const bool hel = t.Celler.size() == static_cast<size_t>(t.Raekker) * static_cast<size_t>(t.Soejler);
-        s.I32(hel ? t.Raekker : 0);
-        s.I32(hel ? t.Soejler : 0);
-        if (hel)
-            for (const auto& c : t.Celler) s.Celle(c);
+        celler(s, t);
     }
     std::string_view krop(s.ud.data() + HovedLaengde, s.ud.size() - HovedLaengde);
     TSkriver h;
@@ -274,6 +290,35 @@ std::string SerialiserGendannelse(const TGendannelse& g) {
     h.U32(Crc32(krop));
     s.ud.replace(0, HovedLaengde, h.ud);
     return std::move(s.ud);
+}
+
+}  // namespace
+
+std::string SerialiserGendannelse(const TGendannelse& g) {
+    size_t antal = 0;
+    for (const auto& t : g.Tabeller) antal += t.Celler.size();
+    return Serialiser(g, antal, [&](TSkriver& s, int t) {
+        const TGendannelsesTabel& tabel = g.Tabeller[t];
+        const bool hel = tabel.Celler.size() == static_cast<size_t>(tabel.Raekker) * static_cast<size_t>(tabel.Soejler);
+        s.I32(hel ? tabel.Raekker : 0);
+        s.I32(hel ? tabel.Soejler : 0);
+        if (hel)
+            for (const auto& c : tabel.Celler) s.Celle(c);
+    });
+}
+
+std::string SerialiserGendannelse(const TProjekt& p, std::string_view projektTekst, std::int64_t tidspunkt) {
+    const TGendannelse g = TagFelter(p, projektTekst, tidspunkt);
+    size_t antal = 0;
+    for (const auto& t : p.Tabeller) antal += static_cast<size_t>(t.Celler.Raekker()) * static_cast<size_t>(t.Celler.Soejler());
+    return Serialiser(g, antal, [&](TSkriver& s, int t) {
+        const TTekstMatrix& c = p.Tabeller[t].Celler;
+        const int raekker = c.Oprettet() ? c.Raekker() : 0, soejler = c.Oprettet() ? c.Soejler() : 0;
+        s.I32(raekker);
+        s.I32(soejler);
+        for (int r = 1; r <= raekker; ++r)
+            for (int k = 1; k <= soejler; ++k) s.Celle(c.Celle(r, k));
+    });
 }
 
 TGendannelsesLaesning LaesGendannelse(std::string_view bytes) {
@@ -309,13 +354,13 @@ TGendannelsesLaesning LaesGendannelse(std::string_view bytes) {
     g.TekstFilNavn = l.Tekst();
     g.TekstGemt = l.Bool();
     g.KontrolAfInddata = l.Bool();
-    g.AktivTabel = l.I32(0, MaksTabeller);
-    g.AktivGraf = l.I32(0, MaksGrafer);
-    g.Tilstand = l.I32(-1000, 1000);
+    g.AktivTabel = l.I32(INT32_MIN, INT32_MAX);  // kept as the project had them
+    g.AktivGraf = l.I32(INT32_MIN, INT32_MAX);
+    g.Tilstand = l.I32(INT32_MIN, INT32_MAX);
     for (double& k : g.KonstantVaerdi) k = l.F64();
     for (auto& t : g.Tabeller) {
         if (!l.ok) break;
-        t.AntalIndgange = l.I32(0, MaksIndgange);
+        t.AntalIndgange = l.I32(INT32_MIN, INT32_MAX);
         t.VisGnsOgVarians = l.Bool();
         for (int k = 1; k <= MaksGrafer; ++k) {
             t.Grafer[k] = LaesGraf(l);

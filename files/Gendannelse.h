@@ -47,6 +47,8 @@ TGendannelse TagGendannelse(const TProjekt& p, std::string_view projektTekst, st
 void AnvendGendannelse(TProjekt& p, const TGendannelse& g);
 
 std::string SerialiserGendannelse(const TGendannelse& g);
+// The same bytes as SerialiserGendannelse(TagGendannelse(p, ...)), without copying the cells first.
+std::string SerialiserGendannelse(const TProjekt& p, std::string_view projektTekst, std::int64_t tidspunkt);
 
 struct TGendannelsesLaesning {
     bool Ok = false;

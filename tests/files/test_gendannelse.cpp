@@ -111,6 +111,19 @@ TEST(Gendannelse, RoundTripRestoresTheSessionExactly) {
     std::filesystem::remove_all(mappe);
 }
 
+TEST(Gendannelse, WrittenStraightFromTheProjectGivesTheSameBytes) {
+    TProjekt p = Session();
+    EXPECT_EQ(SerialiserGendannelse(p, Beskrivelse, 42), SerialiserGendannelse(TagGendannelse(p, Beskrivelse, 42)));
+    // Whatever the window holds in its counters is kept, not refused at the next start.
+    p.AktivGraf = -1;
+    p.Tilstand = 123456;
+    p.Tabeller[2].Grafer[3].GrafArkNo = 0;
+    TGendannelsesLaesning l = LaesGendannelse(SerialiserGendannelse(p, Beskrivelse, 42));
+    ASSERT_TRUE(l.Ok) << l.Besked;
+    EXPECT_EQ(l.Data.AktivGraf, -1);
+    EXPECT_EQ(l.Data.Tilstand, 123456);
+}
+
 TEST(Gendannelse, Crc32OfTheCheckString) {
     EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);  // the published check value of this CRC
     EXPECT_EQ(Crc32(""), 0u);
