@@ -569,12 +569,17 @@ TIndsaetning ForberedIndsaetning(const TProjekt& p, const TCelleBlok& blok, cons
 void SaetAntalIndgangeBevar(TTabelDef& t, int antal) {
     antal = std::clamp(antal, 1, MaksIndgange);
     const int soejler = antal + 1;
+    const int synlige = t.AntalIndgange + 1;  // columns shown now; any beyond are left from a lowered "Målinger"
     if (soejler > t.Celler.Soejler()) {
         TTekstMatrix ny;
         ny.Opret(std::max(t.AntalVariable, 1), soejler);
         for (int v = 1; v <= t.Celler.Raekker(); ++v)
-            for (int k = 1; k <= t.Celler.Soejler(); ++k) ny.SaetCelle(t.Celler.Celle(v, k), v, k);
+            for (int k = 1; k <= std::min(synlige, t.Celler.Soejler()); ++k) ny.SaetCelle(t.Celler.Celle(v, k), v, k);
         t.Celler = std::move(ny);
+    } else {
+        // Old values must not come back into view as if they were new measurements.
+        for (int v = 1; v <= t.Celler.Raekker(); ++v)
+            for (int k = synlige + 1; k <= soejler; ++k) t.Celler.SaetCelle("", v, k);
     }
     t.AntalIndgange = antal;
     SaetTabelStoerrelse(t);

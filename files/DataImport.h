@@ -109,8 +109,9 @@ TIndsaetning ForberedIndsaetning(const TProjekt& p, const TCelleBlok& blok, cons
 // every value already there, then writes the cells.
 void UdfoerIndsaetning(TProjekt& p, int tabel, const TIndsaetning& ind);
 
-// Changes a table's number of measurements keeping the values that fit
-// (the model's own "OK" starts a fresh matrix instead).
+// Changes a table's number of measurements keeping the values shown that
+// fit (the model's own "OK" starts a fresh matrix instead). Measurements that
+// come into view are empty, also where a lowered "Målinger" left old values.
 void SaetAntalIndgangeBevar(TTabelDef& t, int antal);
 
 // The message of a typed value that is not a number in free editing, naming

@@ -394,6 +394,20 @@ TEST(Indsaetning, KeepsValuesWhenMeasurementsGrow) {
     EXPECT_EQ(p.Tabeller[1].Celler.HentCelle(2, 1), "T [s]");
     EXPECT_EQ(p.Tabeller[1].AntalSoejler, 11);
     EXPECT_EQ(p.Tabeller[1].AntalRaekker, 3);
+
+    // "Målinger" lowered from 10 to 2 keeps the matrix; growing again shows empty cells.
+    p.Tabeller[1].Celler.SaetCelle("8", 1, 9);
+    p.Tabeller[1].AntalIndgange = 2;
+    SaetTabelStoerrelse(p.Tabeller[1]);
+    TIndsaetningsValg v;
+    v.FoersteMaaling = 10;
+    TIndsaetning ind = ForberedIndsaetning(p, Blok({{"1", "2"}}), v);
+    ASSERT_TRUE(ind.Ok) << ind.Besked;
+    UdfoerIndsaetning(p, 1, ind);
+    EXPECT_EQ(p.Tabeller[1].AntalIndgange, 10);
+    EXPECT_EQ(p.Tabeller[1].Celler.HentCelle(1, 9), "");
+    EXPECT_EQ(p.Tabeller[1].Celler.HentCelle(2, 3), "7");
+    EXPECT_EQ(p.Tabeller[1].Celler.HentCelle(1, 11), "1");
 }
 
 // ---------------------------------------------------------------- the example files
