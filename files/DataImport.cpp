@@ -17,6 +17,8 @@ namespace {
 
 constexpr int ProeveLinier = 40;  // lines the separator and the header are decided on
 constexpr int VisteLinier = 20;
+constexpr int MaksSoejler = 1000;
+constexpr long long MaksCeller = 4'000'000;  // 32,767 measurements of 22 variables are 720,874
 
 bool ErBlank(char c) { return c == ' ' || static_cast<unsigned char>(c) < 32; }
 
@@ -392,6 +394,14 @@ TImportResultat LaesDataTekst(std::string_view bytes, const TImportValg& valg) {
         return true;
     };
     while (soejler > 0 && tomSoejle(soejler - 1)) --soejler;
+
+    // A text far beyond any table (one endless line beside many short ones) is
+    // not spread out into a block that would fill the memory.
+    if (soejler > MaksSoejler || static_cast<long long>(soejler) * static_cast<long long>(data.size()) > MaksCeller) {
+        r.Besked = "Teksten har " + std::to_string(data.size()) + " linier og op til " + std::to_string(soejler) +
+                   " felter i en linie; det er for meget til at blive l\xE6st som en tabel.";
+        return r;
+    }
 
     if (navne) {
         for (int s = 0; s < soejler; ++s) {

@@ -53,6 +53,7 @@ struct TImportResultat {
     bool Utf8 = false;  // the bytes were UTF-8 (or UTF-16 with a byte order mark) and were converted
     bool Bom = false;   // a byte order mark was found and dropped
     int HovedLinier = 0;  // lines above the values (names, units, logger notes)
+    std::string Besked;   // not empty when the text is far too large to be a table (Data is then empty)
     std::vector<TKolonneNavn> Hoved;  // one per column when there is a header
     TCelleBlok Data;                  // the values, header lines left out, empty lines skipped
     // The first 20 lines as they will be read, header lines included

@@ -162,6 +162,19 @@ TEST(DataImport, OptionsOverrideDetection) {
     EXPECT_EQ(Som(r.Data), (Raekker{{"3", "4"}}));
 }
 
+TEST(DataImport, ATextFarTooLargeIsRefusedNotSpreadOut) {
+    std::string tekst = "1";
+    for (int i = 0; i < 1000; ++i) tekst += ";1";
+    tekst += "\n1;2\n";
+    TImportResultat r = LaesDataTekst(tekst);
+    EXPECT_EQ(r.Besked, "Teksten har 2 linier og op til 1001 felter i en linie; det er for meget til at blive l\xE6st som en tabel.");
+    EXPECT_EQ(r.Data.Raekker, 0);
+    EXPECT_TRUE(r.Data.Celler.empty());
+    tekst = "1";
+    for (int i = 0; i < 999; ++i) tekst += ";1";
+    EXPECT_EQ(LaesDataTekst(tekst).Data.Soejler, 1000);
+}
+
 TEST(DataImport, PreviewShowsTheFirstTwentyLinesAsRead) {
     std::string tekst = "t;x\n";
     for (int i = 0; i < 30; ++i) tekst += std::to_string(i) + ";" + std::to_string(2 * i) + ",5\n";
