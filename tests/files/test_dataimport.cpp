@@ -105,7 +105,7 @@ TEST(DataImport, CodePages) {
         {"Windows-1252", "T (\xB0" "C);x\n1;2\n", TTegnsaetValg::Auto, false, false, "T (\xB0" "C)"},
         {"forced Windows-1252 keeps the UTF-8 bytes", "T (\xC2\xB0" "C);x\n1;2\n", TTegnsaetValg::Windows1252, false,
          false, "T (\xC2\xB0" "C)"},
-        {"UTF-16 little endian with BOM", std::string("\xFF\xFET\0;\0x\0\n\0" "1\0;\0" "2\0\n\0", 20),
+        {"UTF-16 little endian with BOM", std::string("\xFF\xFET\0;\0x\0\n\0" "1\0;\0" "2\0\n\0", 18),
          TTegnsaetValg::Auto, true, true, "T"},
     };
     for (const auto& t : tilfaelde) {
