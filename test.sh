@@ -30,7 +30,9 @@ fi
 cmake --build build-asan -j2 --target "${asan_maal[@]}"
 (
   cd build-asan
+  # tests/lsan.supp names leaks of the system's libraries, never of ours.
   ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
+  LSAN_OPTIONS=suppressions=$PWD/../tests/lsan.supp \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --output-on-failure -j2 --timeout 600
 )
