@@ -77,7 +77,10 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 TPlotvikForm::~TPlotvikForm() {
-    // The sheets go first, while the project and the input state they point at still exist.
+    // The sheets go first, while the project and the input state they point at
+    // still exist; no child's last signal (a cell editor committing, the focus
+    // moving) may reach the form's handlers once its members are going.
+    for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
     delete takeCentralWidget();
 }
 
