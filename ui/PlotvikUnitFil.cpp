@@ -134,7 +134,13 @@ void TPlotvikForm::HentProjektFilMenuItemClick() {
         Timeglas timeglas;
         LaesProjektFil(Projekt, Projekt.ProjektFilNavn);
     }
-    Fejl = false;
+    if (Fejl) {
+        // The user was told of a definition that failed and chose OK: the
+        // loading stops there, and nothing half-loaded is left to compute with.
+        Fejl = false;
+        FormCreate();
+        return;
+    }
     OpsaetVindueEfterProjekt();
     Projekt.Tilstand = 5;
 }
