@@ -71,6 +71,8 @@ TGrafArkSide::TGrafArkSide(int ark, TProjekt& p, TGrafArkene& arkene, TTegneTils
 }
 
 TGrafArkSide::~TGrafArkSide() {
+    // The controls go after this sheet's own part; their last signals must not reach it.
+    for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
     // The engine's struct outlives the sheet; it must not keep the canvas.
     if (Data().Billede == GrafLaerred.get()) Data().Billede = nullptr;
 }
