@@ -18,8 +18,8 @@
 #include <QTableView>
 
 #include "core/Brugerflade.h"
-#include "core/Indtastning.h"
-#include "core/TabelBeregning.h"
+#include "tabeller/Indtastning.h"
+#include "tabeller/TabelBeregning.h"
 #include "files/PlotvikAnalyse.h"
 #include "files/PlotvikFiler.h"
 #include "ui/CelleModel.h"
