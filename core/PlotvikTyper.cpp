@@ -5,15 +5,13 @@
 #include "core/PlotvikTyper.h"
 
 #include <algorithm>
-#include <cfenv>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <vector>
+#include <string>
 
 #include <fast_float/fast_float.h>
 
