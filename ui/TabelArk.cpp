@@ -16,7 +16,7 @@
 #include <QRadioButton>
 
 #include "core/Brugerflade.h"
-#include "core/TabelBeregning.h"
+#include "tabeller/TabelBeregning.h"
 #include "files/PlotvikAnalyse.h"
 #include "files/PlotvikFiler.h"
 #include "ui/CelleModel.h"
