@@ -175,7 +175,7 @@ void ForberedArk(const TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int
                           graf.YMin, graf.XMax, graf.YMax);
 }
 
-TFitResultat TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int t, int k,
+TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int t, int k,
                               std::span<const TPunkt> punkter,
                               const TVaerktoejForespoergsel* vaerktoej) {
     TjekGraf(p, t, k);
@@ -185,7 +185,7 @@ TFitResultat TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& 
     Laerred& l = ArkLaerred(ark);
     TBilledGrafik& g = tt.Grafik;
 
-    TFitResultat res;
+    TTegnetFit res;
     res.Tabel = t;
     res.Graf = k;
     res.Ark = s;
@@ -281,7 +281,7 @@ TFitResultat TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& 
     return res;
 }
 
-TFitResultat TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int t, int k,
+TTegnetFit TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int t, int k,
                            const TVaerktoejForespoergsel* vaerktoej) {
     TjekGraf(p, t, k);
     Fejl = false;  // a fault left over from before would stop the evaluation at once
@@ -311,7 +311,7 @@ TFitResultat TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt,
         }
         if (Fejl) {
             Fejl = false;
-            tt.Fit = TFitResultat{};
+            tt.Fit = TTegnetFit{};
             return tt.Fit;
         }
         SorterPar(n, X.data(), Y.data());
@@ -322,7 +322,7 @@ TFitResultat TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt,
     ForberedArk(p, arkene, tt, t, k, vaerktoej != nullptr);
 
     if (tt.FourierTabel[t] && fourierGraf) {
-        tt.Fit = TFitResultat{};
+        tt.Fit = TTegnetFit{};
         tt.Fit.Tabel = t;
         tt.Fit.Graf = k;
         tt.Fit.Ark = graf.GrafArkNo;

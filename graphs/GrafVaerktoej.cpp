@@ -169,7 +169,7 @@ bool Endelig(double v) { return std::isfinite(v); }
 
 // The fit's answer to the derivative or tangent tool at vt.x0.
 void SvarPaaFit(const TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, TVaerktoejTilstand& vt,
-                const TFitResultat& fit, int t, int k, int s) {
+                const TTegnetFit& fit, int t, int k, int s) {
     const double x0 = vt.x0;
     std::optional<double> y0, m;
     if (fit.GrafType == 'P') {
@@ -329,7 +329,7 @@ void GrafKlik(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, TVaerktoejTi
     f.Art = vt.Differentialkvotient ? TVaerktoejArt::Differentialkvotient : TVaerktoejArt::Tangent;
     f.x0 = vt.x0;
     try {
-        TFitResultat fit = TegnTabelGraf(p, arkene, tt, t, k, &f);
+        TTegnetFit fit = TegnTabelGraf(p, arkene, tt, t, k, &f);
         if (fit.Svarer) SvarPaaFit(p, arkene, tt, vt, fit, t, k, ark);
     } catch (const std::exception& e) {
         Flade().Fejlboks(e.what());

@@ -347,7 +347,7 @@ TEST(TegnGraf, ToolsGetTheFitWithoutARedraw) {
         o.l[1].Nulstil();
         o.Ark().Resultater = {"gammel"};
         const TVaerktoejForespoergsel v{r.art, 1.5};
-        const TFitResultat f = TegnTabelGraf(o.p, o.arkene, o.tt, 1, 1, &v);
+        const TTegnetFit f = TegnTabelGraf(o.p, o.arkene, o.tt, 1, 1, &v);
         EXPECT_EQ(f.Svarer, r.svarer) << r.type;
         EXPECT_TRUE(o.l[1].Alle(Op::Fyld).empty());
         EXPECT_TRUE(o.l[1].Alle(Op::Ellipse).empty());
