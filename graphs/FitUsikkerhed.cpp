@@ -29,6 +29,29 @@ std::string FlereParametreEndPunkterBesked(int p, int n) {
            " datapunkter";
 }
 
+bool LaesStartVaerdier(const std::string& tekst, std::vector<TParameter>& start, std::string& besked) {
+    start.clear();
+    const auto skille = [](char c) { return c == ' ' || c == ';' || c == '\t'; };
+    std::size_t i = 0;
+    while (i < tekst.size()) {
+        while (i < tekst.size() && skille(tekst[i])) ++i;
+        if (i >= tekst.size()) break;
+        std::size_t slut = i;
+        while (slut < tekst.size() && !skille(tekst[slut])) ++slut;
+        const std::string del = tekst.substr(i, slut - i);
+        i = slut;
+        const auto lig = del.find('=');
+        bool fejl = lig == std::string::npos || lig == 0;
+        const double v = fejl ? 0 : TekstTilTal(del.substr(lig + 1), fejl);
+        if (fejl) {
+            besked = "Fejl i startv\xE6rdien \"" + del + "\": skriv navn=v\xE6rdi, f.eks. k=0,5";
+            return false;
+        }
+        start.push_back({del.substr(0, lig), v, 0});
+    }
+    return true;
+}
+
 namespace {
 
 std::string Fast(double v, int decimaler) {
@@ -45,6 +68,8 @@ std::string MedUsikkerhed(const std::string& navn, double v, double u) {
     const std::string start = navn + " = ";
     if (!std::isfinite(v)) return start + "Fejl";
     if (!(u > 0) || !std::isfinite(u)) return start + FjernMellemrum(FormaterTal(10, 0, v));
+    // An exact fit leaves only rounding noise: that is an uncertainty of 0.
+    if (u < 1e-12 * std::fabs(v)) return start + FjernMellemrum(FormaterTal(10, 0, v)) + " \xB1 0";
     // The decimal place of the uncertainty's second significant digit; the
     // rounding may carry into a new digit (0.0996 -> 0.10).
     int e = int(std::floor(std::log10(u)));

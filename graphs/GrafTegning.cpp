@@ -9,6 +9,7 @@
 #include "core/Brugerflade.h"
 #include "core/PlotvikTyper.h"
 #include "graphs/FitRutiner.h"
+#include "graphs/ModelFitTegning.h"
 #include "graphs/Rastrering.h"
 #include "graphs/Statistik.h"
 #include "interpreter/PlotvikInterprete.h"
@@ -229,6 +230,7 @@ TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt
                 ark.Resultater.push_back("P[" + std::to_string(i) + "]=" + Tal(res.Koefficienter[i]));
             ListPolynomiumsStatistik(ark.Resultater, statistik, punkter, res.Koefficienter,
                                      graf.PolGrad);
+            ListPolynomiumsUsikkerhed(ark.Resultater, statistik, punkter, graf.PolGrad);
             break;
         }
         case 'R': {
@@ -250,7 +252,15 @@ TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt
             ark.Resultater.push_back("Regressionslinie:");
             ark.Resultater.push_back(ark.YAkse + " = " + Tal(linie.b) + "*" + ark.XAkse +
                                      (linie.a >= 0 ? " + " : " ") + Tal(linie.a));
-            if (!vaerktoej) ListRegressionsStatistik(ark.Resultater, statistik, punkter, linie);
+            if (!vaerktoej) {
+                ListRegressionsStatistik(ark.Resultater, statistik, punkter, linie);
+                ListRegressionsUsikkerhed(ark.Resultater, statistik, punkter);
+            }
+            break;
+        }
+        case 'M': {
+            // The model fit answers no tool: it draws and lists as without one.
+            res.Beregnet = TegnModelFit(p, graf, ark, g, l, punkter, N).Ok;
             break;
         }
         case 'S':

@@ -46,6 +46,13 @@ std::string IkkeBeregneligBesked(int nr, double x);
 // "Modellen har <p> parametre, men der er kun <n> datapunkter"
 std::string FlereParametreEndPunkterBesked(int p, int n);
 
+// A graph sheet fits at most six parameters.
+constexpr int MaksGrafModelParametre = 6;
+
+// Start values as the user types them: "name=value" separated by blanks or
+// ";", a decimal comma or point ("k=0,5 A=2"). False with a Danish message.
+bool LaesStartVaerdier(const std::string& tekst, std::vector<TParameter>& start, std::string& besked);
+
 // "navn = value ± uncertainty": the uncertainty to two significant digits,
 // the value to the same decimal place, with a decimal comma (0xB1 is '±').
 std::string MedUsikkerhed(const std::string& navn, double vaerdi, double usikkerhed);

@@ -359,6 +359,7 @@ TEST(ModelFitTekst, ValueWithUncertaintyToTwoSignificantDigits) {
         {5.5015643181E-04, 7.2668688436E-06, "a = (5.502 \xB1 0.073)E-4"},
         {3.0e9, 2.1e7, "a = (3.000 \xB1 0.021)E9"},
         {1.5, 0, "a = 1.500"},
+        {2.0, 4e-19, "a = 2.000 \xB1 0"},
     };
     for (const auto& r : raekker) EXPECT_EQ(MedUsikkerhed("a", r.v, r.u), r.Tekst) << r.v;
 }
