@@ -47,19 +47,29 @@ TGraferDialog::TGraferDialog(QWidget* parent)
     PolynomiumsfitRadioButton = radio("PolynomiumsfitRadioButton", "Polynomiumsfit");
     SplinefitRadioButton = radio("SplinefitRadioButton", "Spline fit");
     BezierfitRadioButton = radio("BezierfitRadioButton", "Bezier fit");
+    ModelfitRadioButton = radio("ModelfitRadioButton", "Modelfit");
     RegressionslinieRadioButton->setChecked(true);
     Felter->addRow(fit);
     PolynomiumsGradSpinEdit = NySpinEdit("PolynomiumsGradSpinEdit", "Polynomiums Grad", 1, 10, 1);
     connect(PolynomiumsfitRadioButton, &QRadioButton::toggled, this, [this](bool valgt) {
         if (valgt) PolynomiumsGradSpinEdit->setValue(2);
     });
+    ModelEdit = NyEdit("ModelEdit", "Model (f.eks. A*exp(-k*t)+C)");
+    StartVaerdierEdit = NyEdit("StartVaerdierEdit", "Startv\xE6rdier (f.eks. k=0,5 A=2)");
+    const auto modelFelter = [this](bool valgt) {
+        ModelEdit->setEnabled(valgt);
+        StartVaerdierEdit->setEnabled(valgt);
+    };
+    connect(ModelfitRadioButton, &QRadioButton::toggled, this, modelFelter);
+    modelFelter(false);
     LavKnapper();
 }
 
 void TGraferDialog::Forbered(int tabelNo, int grafArkNo) {
     TabelNoSpinEdit->setValue(tabelNo);
     GrafArkNoSpinEdit->setValue(grafArkNo);
-    for (QLineEdit* e : {xgrafEdit, ygrafEdit, xminEdit, xmaxEdit, yminEdit, ymaxEdit, GrafOverskriftEdit})
+    for (QLineEdit* e : {xgrafEdit, ygrafEdit, xminEdit, xmaxEdit, yminEdit, ymaxEdit, GrafOverskriftEdit, ModelEdit,
+                         StartVaerdierEdit})
         e->clear();
     PolynomiumsGradSpinEdit->setValue(PolynomiumsGradSpinEdit->minimum());
     RegressionslinieRadioButton->setChecked(true);
@@ -95,8 +105,14 @@ void TGraferDialog::HentFelter() {
     Valg.PolGrad = SpinTekst(PolynomiumsGradSpinEdit);
     int knap = -1;
     const QRadioButton* knapper[] = {KunPunkterRadioButton, RegressionslinieRadioButton, PolynomiumsfitRadioButton,
-                                     SplinefitRadioButton, BezierfitRadioButton};
-    for (int i = 0; i < 5; ++i)
+                                     SplinefitRadioButton, BezierfitRadioButton, ModelfitRadioButton};
+    for (int i = 0; i < 6; ++i)
         if (knapper[i]->isChecked()) knap = i;
     Valg.GrafType = plotvik::FitBogstav(knap);
+    Valg.Model = EditTekst(ModelEdit);
+    // The start values travel between quotes on one line: ";" and '"' become blanks.
+    std::string start = EditTekst(StartVaerdierEdit);
+    for (char& c : start)
+        if (c == ';' || c == '"') c = ' ';
+    Valg.StartVaerdier = start;
 }

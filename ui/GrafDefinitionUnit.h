@@ -29,7 +29,10 @@ public:
     QRadioButton* PolynomiumsfitRadioButton = nullptr;
     QRadioButton* SplinefitRadioButton = nullptr;
     QRadioButton* BezierfitRadioButton = nullptr;
+    QRadioButton* ModelfitRadioButton = nullptr;
     QSpinBox* PolynomiumsGradSpinEdit = nullptr;
+    QLineEdit* ModelEdit = nullptr;          // the model of a model fit, e.g. A*exp(-k*t)+C
+    QLineEdit* StartVaerdierEdit = nullptr;  // its start values, e.g. k=0,5 A=2
 
     plotvik::TGrafValg Valg;  // filled when the dialog closes
 

@@ -198,6 +198,7 @@ void TPlotvikForm::UdregnTabelButtonClick(int t) {
         std::string type;
         switch (graf.GrafType) {
             case 'B': type = "Bezierfit"; break;
+            case 'M': type = "Modelfit"; break;
             case 'P': type = "Polynomiumsfit"; break;
             case 'R': type = "Regressionslinie"; break;
             case 'S': type = "Splinefit"; break;

@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "graphs/ModelFit.h"
+#include "files/PlotvikFiler.h"
+#include "files/ProjektFil.h"
+#include "graphs/ModelFitTegning.h"
 #include "graphs/ModelUdtryk.h"
 #include "support/FakeFlade.h"
 #include "support/Testdata.h"
@@ -404,4 +407,30 @@ TEST(ModelFitGenereret, HardProblemsFromFarStartPoints) {
         for (std::size_t j = 0; j < rk.Sand.size(); ++j)
             EXPECT_NEAR(r.Parametre[j].Vaerdi, rk.Sand[j], 1e-3 * std::fabs(rk.Sand[j])) << rk.Model << " b" << j + 1;
     }
+}
+
+// The example of a discharging capacitor: U = U0 exp(-t/(R C)) with the
+// project's constant R = 10 kOhm; its data were made with U0 = 9 V and
+// R C = 1 s, so C = 100 microfarad.
+TEST(ModelFitEksempel, KondensatorFindsItsCapacitance) {
+    test::FakeFlade flade;
+    TProjekt p;
+    StartProjekt(p);
+    LaesProjektFil(p, test::Kildesti("examples/Kondensator.prj"));
+    ASSERT_TRUE(flade.Vist.empty()) << flade.Sidste();
+    ASSERT_EQ(p.Tabeller[1].Grafer[1].GrafType, 'M');
+    p.KonstantVaerdi[1] = 10000;  // the value the user confirms when the project starts
+    std::ifstream ind(test::Kildesti("examples/KondensatorTabel_1.dat"));
+    std::vector<TPunkt> punkter;
+    double t, u;
+    while (ind >> t >> u) punkter.push_back({t, u});
+    ASSERT_EQ(punkter.size(), 21u);
+    const TFitResultat r = ModelFitAfGraf(p, p.Tabeller[1].Grafer[1], punkter);
+    ASSERT_TRUE(r.Ok) << r.Besked;
+    ASSERT_EQ(r.Parametre.size(), 2u);
+    EXPECT_EQ(r.Parametre[0].Navn, "U0");
+    EXPECT_EQ(r.Parametre[1].Navn, "C");
+    EXPECT_NEAR(r.Parametre[0].Vaerdi, 9.0, 0.05);
+    EXPECT_NEAR(r.Parametre[1].Vaerdi, 1e-4, 2e-6);
+    EXPECT_LT(r.Parametre[1].Usikkerhed, 2e-6);
 }
