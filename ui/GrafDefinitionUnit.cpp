@@ -11,6 +11,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/Brugerflade.h"
+#include "graphs/ModelFit.h"
+#include "graphs/ModelUdtryk.h"
 #include "ui/Tegnsaet.h"
 
 using plotvik::FraQString;
@@ -90,6 +93,25 @@ bool TGraferDialog::eventFilter(QObject* o, QEvent* e) {
             ygrafEditExit();
     }
     return TPlotvikDialog::eventFilter(o, e);
+}
+
+void TGraferDialog::done(int r) {
+    if (r == QDialog::Accepted && ModelfitRadioButton->isChecked()) {
+        std::string besked;
+        std::vector<plotvik::TParameter> start;
+        const std::string model = EditTekst(ModelEdit);
+        if (model.find_first_not_of(' ') == std::string::npos)
+            besked = "Skriv modellen, f.eks. A*exp(-k*t)+C";
+        else
+            plotvik::ModelParametre(model, EditTekst(xgrafEdit), {}, besked);
+        if (besked.empty()) plotvik::LaesStartVaerdier(EditTekst(StartVaerdierEdit), start, besked);
+        if (!besked.empty()) {
+            plotvik::Flade().Fejlboks(besked);
+            ModelEdit->setFocus();
+            return;
+        }
+    }
+    TPlotvikDialog::done(r);
 }
 
 void TGraferDialog::HentFelter() {

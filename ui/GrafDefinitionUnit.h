@@ -39,6 +39,10 @@ public:
     // Leaving the y box (or Enter in it) proposes the heading from the two axes.
     void ygrafEditExit();
 
+    // OK with "Modelfit" checked keeps the dialog open, with a message, while
+    // the model or its start values cannot be read.
+    void done(int r) override;
+
 protected:
     void HentFelter() override;
     bool eventFilter(QObject* o, QEvent* e) override;

@@ -202,3 +202,43 @@ TEST_F(ModelFitUI, ANonConvergingModelGivesItsMessageAndDrawsNoCurve) {
 
 }  // namespace
 }  // namespace plotvik::test
+
+namespace plotvik::test {
+namespace {
+
+// OK with "Modelfit" checked: a model or start values that cannot be read
+// keep the dialog open with the reason; a readable model closes it with 'M'.
+TEST(ModelFitDialog, OkChecksTheModelAndTheStartValues) {
+    FakeFlade flade;
+    TGraferDialog d;
+    struct { const char* Model; const char* Start; std::string Besked; } raekker[] = {
+        {"", "", "Skriv modellen, f.eks. A*exp(-k*t)+C"},
+        {"A*exp(-k*t", "", "Mangler \")\" i modellen"},
+        {"A*exp(-k*t)", "k=hurtig", "Fejl i startv\xE6rdien \"k=hurtig\": skriv navn=v\xE6rdi, f.eks. k=0,5"},
+    };
+    for (const auto& r : raekker) {
+        d.Forbered(1, 1);
+        d.show();
+        d.xgrafEdit->setText("t");
+        d.ModelfitRadioButton->click();
+        d.ModelEdit->setText(TilQString(r.Model));
+        d.StartVaerdierEdit->setText(TilQString(r.Start));
+        flade.Vist.clear();
+        d.OKButton->click();
+        EXPECT_TRUE(d.isVisible()) << r.Model;
+        ASSERT_EQ(flade.Vist.size(), 1u) << r.Model;
+        EXPECT_EQ(flade.Vist[0].Tekst, r.Besked);
+    }
+    d.ModelEdit->setText("A*exp(-k*t)");
+    d.StartVaerdierEdit->setText("k=0,5; A=2");
+    flade.Vist.clear();
+    d.OKButton->click();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_TRUE(flade.Vist.empty());
+    EXPECT_EQ(d.Valg.GrafType, 'M');
+    EXPECT_EQ(d.Valg.Model, "A*exp(-k*t)");
+    EXPECT_EQ(d.Valg.StartVaerdier, "k=0,5  A=2");
+}
+
+}  // namespace
+}  // namespace plotvik::test
