@@ -140,8 +140,11 @@ void TPlotvikForm::LaesProjektInd(const std::string& navn) {
         LaesProjektFil(Projekt, Projekt.ProjektFilNavn);
     }
     Fejl = false;
+    OpdaterVelkomst();
     OpsaetVindueEfterProjekt();
     Projekt.Tilstand = 5;
+    HuskSenesteProjekt(Projekt.ProjektFilNavn);
+    OpdaterSenesteProjekter();
 }
 
 void TPlotvikForm::OpsaetVindueEfterProjekt() {
