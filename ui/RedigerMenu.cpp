@@ -105,7 +105,10 @@ void TPlotvikForm::KopierMenuItemClick() {
     QAbstractItemModel* m = g->model();
     if (m->rowCount() < 1 || m->columnCount() < 1) return;
     int r1 = 0, r2 = m->rowCount() - 1, c1 = 0, c2 = m->columnCount() - 1;
-    const QModelIndexList valgt = g->selectionModel()->selectedIndexes();
+    // A selection left from free editing does not count once the input is program-controlled.
+    const QModelIndexList valgt = g->selectionMode() == QAbstractItemView::NoSelection
+                                      ? QModelIndexList()
+                                      : g->selectionModel()->selectedIndexes();
     if (!valgt.isEmpty()) {
         r1 = r2 = valgt.front().row();
         c1 = c2 = valgt.front().column();

@@ -1,0 +1,389 @@
+// Measurements in and tables out, driven as a student would: a block from a
+// spreadsheet pasted into a table, copying a block, a table exported to CSV
+// and imported again, files dropped on the window, the recent projects and
+// the welcome on the first sheet.
+#include <QClipboard>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QUrl>
+
+#include "FormTestHjaelp.h"
+#include "TestDialogHjaelp.h"
+#include "files/DataImport.h"
+#include "ui/Velkomst.h"
+
+namespace plotvik::test {
+namespace {
+
+const std::string Ae = "\xE6", Oe = "\xF8", Aa = "\xE5";
+
+class DataIndUd : public FormTest {
+protected:
+    void SetUp() override {
+        // The recent list and the examples' copies go to the test's own folders, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings(QStringLiteral("Plotvik"), QStringLiteral("Plotvik")).remove(QStringLiteral("SenesteProjekter"));
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/Eksempler").removeRecursively();
+        FormTest::SetUp();
+    }
+
+    static void Udklip(const QString& tekst) { QGuiApplication::clipboard()->setText(tekst); }
+
+    void TastPaa(QWidget* w, Qt::Key tast) {
+        w->setFocus();
+        QApplication::processEvents();
+        QTest::keyClick(w, tast, Qt::ControlModifier);
+        QApplication::processEvents();
+    }
+
+    // Every cell of a table's grid as shown.
+    std::vector<std::string> AlleCeller(int t) {
+        std::vector<std::string> c;
+        QAbstractItemModel* m = form->TabelGrid[t]->model();
+        for (int r = 0; r < m->rowCount(); ++r)
+            for (int s = 0; s < m->columnCount(); ++s) c.push_back(Celle(t, r, s));
+        return c;
+    }
+
+    static double Tal(const std::string& celle) {
+        std::string s = celle;
+        for (char& c : s)
+            if (c == ',') c = '.';
+        return std::stod(s);
+    }
+
+    void Slip(const std::string& fil, QPoint punkt) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(TilQString(fil))});
+        QDragEnterEvent ind(punkt, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &ind);
+        EXPECT_TRUE(ind.isAccepted());
+        QDropEvent slip(QPointF(punkt), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form.get(), &slip);
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
+};
+
+// ---------------------------------------------------------------- paste
+
+TEST_F(DataIndUd, ASpreadsheetBlockWithDecimalCommasAndAHeaderGoesIntoPendulAndComputes) {
+    HentPendul();
+    // Six measurements where the table has five: "Målinger" grows.
+    Udklip(QString::fromUtf8("Længde\tSvingningstid\n0,20\t0,90\n0,40\t1,27\n0,60\t1,55\n0,80\t1,80\n1,00\t2,00\n1,20\t2,20\n"));
+    TastPaa(form->TabelGrid[1], Qt::Key_V);
+    EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
+    EXPECT_EQ(form->AntalMaalingerSpinEdit[1]->value(), 6);
+    EXPECT_EQ(form->Projekt.Tabeller[1].AntalIndgange, 6);
+    const std::vector<std::pair<std::string, std::string>> ventet = {
+        {"0,20", "0,90"}, {"0,40", "1,27"}, {"0,60", "1,55"}, {"0,80", "1,80"}, {"1,00", "2,00"}, {"1,20", "2,20"}};
+    for (int m = 1; m <= 6; ++m) {
+        EXPECT_EQ(Celle(1, m, 0), ventet[m - 1].first) << m;
+        EXPECT_EQ(Celle(1, m, 1), ventet[m - 1].second) << m;
+    }
+    ASSERT_TRUE(form->BeregnTabelButton[1]->isEnabled());
+    Klik(form->BeregnTabelButton[1]);
+    // a = L/T^2, by hand.
+    const double a[6] = {0.2 / 0.81, 0.4 / (1.27 * 1.27), 0.6 / (1.55 * 1.55), 0.8 / 3.24, 1.0 / 4.0, 1.2 / 4.84};
+    for (int m = 1; m <= 6; ++m) EXPECT_NEAR(Tal(Celle(1, m, 2)), a[m - 1], 0.0005) << m;
+}
+
+TEST_F(DataIndUd, ABlockWithOneBadCellLeavesTheTableAsItWasAndNamesTheCell) {
+    HentPendul();
+    Udklip(QStringLiteral("0,2\t0,9\n0,4\t1,3\n"));
+    TastPaa(form->TabelGrid[1], Qt::Key_V);
+    ASSERT_TRUE(flade.Vist.empty());
+    const std::vector<std::string> foer = AlleCeller(1);
+    struct Raekke {
+        QString blok;
+        std::string besked;
+    };
+    const std::vector<Raekke> raekker = {
+        {QStringLiteral("0,5\t1,4\n0,6\tx1\n"), "Fejl i Tallet: \"x1\"\n\rTabel No: 1: 2. r" + Ae + "kke og 3 s" + Oe + "jle"},
+        // A longer block would grow the table: it does not either.
+        {QStringLiteral("1\t2\n1\t2\n1\t2\n1\t2\n1\t2\n1\t2\n1.000,5\t2\n"),
+         "Fejl i Tallet: \"1.000,5\"\n\rTabel No: 1: 1. r" + Ae + "kke og 8 s" + Oe + "jle"},
+    };
+    for (const Raekke& r : raekker) {
+        flade.Vist.clear();
+        Udklip(r.blok);
+        TastPaa(form->TabelGrid[1], Qt::Key_V);
+        ASSERT_EQ(flade.Vist.size(), 1u);
+        EXPECT_EQ(flade.Vist[0].Art, Boks::Fejl);
+        EXPECT_EQ(flade.Vist[0].Tekst, r.besked);
+        EXPECT_EQ(AlleCeller(1), foer);
+        EXPECT_EQ(form->AntalMaalingerSpinEdit[1]->value(), 5);
+        EXPECT_EQ(form->Projekt.Tabeller[1].AntalIndgange, 5);
+    }
+}
+
+TEST_F(DataIndUd, OutputColumnsAndTheConstantsCannotBePastedInto) {
+    HentPendul();
+    form->SaetProgramstyring(1, false);
+    struct Raekke {
+        int tabel, raekke, soejle;
+        std::string besked;
+    };
+    const std::vector<Raekke> raekker = {
+        {1, 1, 2, "Variablen a i tabel 1 beregnes af programmet; der kan kun s" + Ae + "ttes ind i inddatavariable. Intet er sat ind."},
+        {0, 1, 0, "Der kan ikke s" + Ae + "ttes ind i konstanttabellen. Skriv konstanternes v" + Ae + "rdier i den " + "\xE9" + "n ad gangen."},
+    };
+    form->SaetProgramstyring(0, false);
+    for (const Raekke& r : raekker) {
+        flade.Vist.clear();
+        const std::vector<std::string> foer = AlleCeller(r.tabel);
+        QTableView* g = form->TabelGrid[r.tabel];
+        g->setFocus();
+        g->setCurrentIndex(g->model()->index(r.raekke, r.soejle));
+        Udklip(QStringLiteral("1\t2\n3\t4\n"));
+        TastPaa(g, Qt::Key_V);
+        ASSERT_EQ(flade.Vist.size(), 1u) << r.tabel;
+        EXPECT_EQ(flade.Vist[0].Tekst, r.besked);
+        EXPECT_EQ(AlleCeller(r.tabel), foer);
+    }
+}
+
+TEST_F(DataIndUd, InAnOpenCellEditorOneValueIsEditorTextAndABlockGoesIntoTheTable) {
+    HentPendul();
+    KlikCelle(1, 2, 1);  // starts the input in the second measurement of T
+    QLineEdit* e = form->TabelFeltEdit[1];
+    ASSERT_TRUE(e->isVisible());
+    Udklip(QStringLiteral("1,35"));
+    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(e->isVisible());
+    EXPECT_EQ(e->text(), QStringLiteral("1,35"));
+    EXPECT_EQ(Celle(1, 2, 1), "");  // not stored before the student leaves the cell
+
+    Udklip(QStringLiteral("1,1\n1,2\n1,3\n"));  // one column of a spreadsheet: decimal commas
+    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
+    EXPECT_FALSE(e->isVisible());
+    EXPECT_EQ(Celle(1, 2, 1), "1,1");
+    EXPECT_EQ(Celle(1, 3, 1), "1,2");
+    EXPECT_EQ(Celle(1, 4, 1), "1,3");
+    EXPECT_EQ(Celle(1, 1, 1), "");
+}
+
+// ---------------------------------------------------------------- copy
+
+TEST_F(DataIndUd, CopyGivesTheBlockAsTabTextAndAsAnHtmlTable) {
+    HentPendul();
+    Udklip(QStringLiteral("0,2\t0,90\n0,4\t1,27\n0,6\t1,55\n"));
+    TastPaa(form->TabelGrid[1], Qt::Key_V);
+    form->SaetProgramstyring(1, false);
+    QTableView* g = form->TabelGrid[1];
+    g->setFocus();
+    g->selectionModel()->select(QItemSelection(g->model()->index(2, 0), g->model()->index(3, 1)),
+                                QItemSelectionModel::ClearAndSelect);
+    TastPaa(g, Qt::Key_C);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->text(), QStringLiteral("0,4\t1,27\n0,6\t1,55\n"));
+    ASSERT_TRUE(data->hasHtml());
+    EXPECT_TRUE(data->html().contains(QStringLiteral("<table><tr><td>0,4</td><td>1,27</td></tr><tr><td>0,6</td><td>1,55</td></tr></table>")))
+        << data->html().toStdString();
+
+    // With nothing selected (program-controlled input) the whole table goes, header row first.
+    form->SaetProgramstyring(1, true);
+    g->setFocus();
+    TastPaa(g, Qt::Key_C);
+    const QStringList linier = QGuiApplication::clipboard()->text().split('\n');
+    ASSERT_EQ(linier.size(), 7);  // header, five measurements, the empty rest after the last line end
+    EXPECT_EQ(linier[0], TilQString(Celle(1, 0, 0) + "\t" + Celle(1, 0, 1) + "\t" + Celle(1, 0, 2)));
+    EXPECT_EQ(linier[1], QStringLiteral("0,2\t0,90\t"));
+    EXPECT_EQ(linier[5], QStringLiteral("\t\t"));
+}
+
+// ---------------------------------------------------------------- export and import
+
+TEST_F(DataIndUd, AnExportedTableImportsAgainIntoAnEmptyTableWithTheSameValues) {
+    HentPendul();
+    Udklip(QStringLiteral("0,2\t0,90\n0,4\t1,27\n0,6\t1,55\n0,8\t1,80\n1,0\t2,00\n"));
+    TastPaa(form->TabelGrid[1], Qt::Key_V);
+    Klik(form->BeregnTabelButton[1]);
+    const std::string csv = mappe + "/Pendul tabel.csv";
+    flade.Svar.push_back(true);  // ';' and decimal comma
+    flade.FilSvar.push_back(csv);
+    flade.Vist.clear();
+    Menu("EksporterTabelMenuItem");
+    ASSERT_EQ(flade.Vist.size(), 2u) << flade.Sidste();
+    EXPECT_EQ(flade.Vist[0].Art, Boks::JaNej);
+    EXPECT_EQ(flade.Vist[1].Art, Boks::GemFil);
+    EXPECT_EQ(flade.Vist[1].Tekst, "CSV filer (*.csv)|*.csv|Alle filer (*.*)|*.*|" + mappe + "/PendulTabel_1.csv");
+    const std::string indhold = Laes(csv);
+    ASSERT_GE(indhold.size(), 3u);
+    EXPECT_EQ(indhold.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_NE(indhold.find("\r\n0,2;0,90;"), std::string::npos) << indhold;
+    const std::vector<std::string> foer = AlleCeller(1);
+
+    // A fresh Pendul: table 1 is empty until something is read into it.
+    HentPendul();
+    for (int m = 1; m <= 5; ++m) ASSERT_EQ(Celle(1, m, 0), "");
+    ModalSvar svar;
+    svar([](QWidget* d) {
+        EXPECT_EQ(d->objectName(), QStringLiteral("ImporterDataDialog"));
+        EXPECT_EQ(plotvik::test::Find<QComboBox>(d, "SeparatorComboBox")->currentIndex(), 1);   // ';'
+        EXPECT_EQ(plotvik::test::Find<QComboBox>(d, "DecimalTegnComboBox")->currentIndex(), 0); // ','
+        EXPECT_EQ(plotvik::test::Find<QComboBox>(d, "TegnsaetComboBox")->currentIndex(), 0);    // UTF-8
+        EXPECT_TRUE(plotvik::test::Find<QCheckBox>(d, "OverskriftCheckBox")->isChecked());
+        EXPECT_EQ(plotvik::test::Find<QComboBox>(d, "Soejle1ComboBox")->currentData().toInt(), 1);  // L
+        EXPECT_EQ(plotvik::test::Find<QComboBox>(d, "Soejle2ComboBox")->currentData().toInt(), 2);  // T
+        EXPECT_EQ(plotvik::test::Find<QComboBox>(d, "Soejle3ComboBox")->currentData().toInt(), 0);  // a is computed
+        auto* vis = plotvik::test::Find<QTableWidget>(d, "ForhaandsvisningTable");
+        EXPECT_EQ(vis->rowCount(), 1 + 6);  // the choices, the header and five measurements
+        EXPECT_EQ(vis->item(2, 1)->text(), QStringLiteral("0,90"));
+        TrykOK(d);
+    });
+    flade.FilSvar.push_back(csv);
+    Menu("ImporterDataMenuItem");
+    EXPECT_EQ(svar.Besvarede, 1);
+    EXPECT_EQ(svar.Uventede, 0);
+    EXPECT_TRUE(flade.Vist.size() == 1 && flade.Vist[0].Art == Boks::AabnFil) << flade.Sidste();
+    Klik(form->BeregnTabelButton[1]);
+    EXPECT_EQ(AlleCeller(1), foer);
+}
+
+TEST_F(DataIndUd, ExportWithCommasAndPointsAndAFailedExportSaysSo) {
+    HentPendul();
+    Udklip(QStringLiteral("0,2\t0,90\n"));
+    TastPaa(form->TabelGrid[1], Qt::Key_V);
+    const std::string csv = mappe + "/komma.csv";
+    flade.Svar.push_back(false);  // ',' and decimal point
+    flade.FilSvar.push_back(csv);
+    Menu("EksporterTabelMenuItem");
+    EXPECT_NE(Laes(csv).find("\r\n0.2,0.90,"), std::string::npos) << Laes(csv);
+
+    // An existing file the student does not want overwritten stays as it was.
+    Skriv(csv, "gammel");
+    flade.Svar = {true, false};
+    flade.FilSvar.push_back(csv);
+    flade.Vist.clear();
+    Menu("EksporterTabelMenuItem");
+    EXPECT_EQ(flade.Sidste(), "Filen: " + csv + " eksisterer\n\rSkal den overskrives?");
+    EXPECT_EQ(Laes(csv), "gammel");
+
+    // A folder by the chosen name: nothing can be written there.
+    const std::string mappenavn = mappe + "/en mappe.csv";
+    std::filesystem::create_directory(mappenavn);
+    flade.Svar = {true, true};
+    flade.FilSvar.push_back(mappenavn);
+    flade.Vist.clear();
+    Menu("EksporterTabelMenuItem");
+    EXPECT_EQ(flade.Sidste(), "Tabellen kunne ikke eksporteres: filen " + mappenavn +
+                                  " kan ikke oprettes.\n\rV" + Ae + "lg en anden mappe eller et andet navn.");
+    EXPECT_TRUE(std::filesystem::is_directory(mappenavn));
+}
+
+TEST_F(DataIndUd, WithoutAProjectImportAndExportSayThereIsNoTable) {
+    Menu("ImporterDataMenuItem");
+    Menu("EksporterTabelMenuItem");
+    EXPECT_EQ(flade.Tekster(), (std::vector<std::string>{
+                                   "Der er ingen tabel at importere data i. Hent eller opbyg f" + Oe + "rst et projekt.",
+                                   "Der er ingen tabel at eksportere. Hent f" + Oe + "rst et projekt."}));
+}
+
+TEST_F(DataIndUd, ABadRowOfAnImportedFileNamesTheCellAndItsLine) {
+    HentPendul();
+    const std::string fil = mappe + "/maalinger.csv";
+    Skriv(fil, "L (m);T (s)\r\n0,2;0,90\r\n0,4;1;27\r\n0,6;1,5x\r\n");
+    ModalSvar svar;
+    svar([](QWidget* d) { TrykOK(d); });
+    flade.FilSvar.push_back(fil);
+    Menu("ImporterDataMenuItem");
+    EXPECT_EQ(flade.Sidste(), "Fejl i Tallet: \"1,5x\"\n\rTabel No: 1: 2. r" + Ae + "kke og 4 s" + Oe + "jle\n\r(linie 4 i filen)");
+    for (int m = 1; m <= 5; ++m) EXPECT_EQ(Celle(1, m, 0), "") << m;
+}
+
+// ---------------------------------------------------------------- dropped files, recent projects, welcome
+
+TEST_F(DataIndUd, ADroppedProjectOpensAndADroppedDataFileIsImportedIntoTheTableUnderIt) {
+    Slip(Kopi("Pendul.prj"), QPoint(300, 300));
+    EXPECT_EQ(form->Projekt.Overskrift, "Pendul");
+    EXPECT_EQ(form->Projekt.Tilstand, 5);
+    QTest::keyClick(form->TabelFeltEdit[0], Qt::Key_Escape);
+    flade.Vist.clear();
+
+    const std::string fil = mappe + "/Fjeder.tsv";
+    Skriv(fil, "L\tT\n0,3\t1,10\n0,5\t1,42\n");
+    ModalSvar svar;
+    svar([](QWidget* d) {
+        EXPECT_EQ(plotvik::test::Find<QComboBox>(d, "SeparatorComboBox")->currentIndex(), 0);  // tab
+        TrykOK(d);
+    });
+    const QPoint underTabel1 = form->TabelGrid[1]->mapTo(form.get(), QPoint(10, 10));
+    Slip(fil, underTabel1);
+    EXPECT_EQ(svar.Besvarede, 1);
+    EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
+    EXPECT_EQ(Celle(1, 1, 0), "0,3");
+    EXPECT_EQ(Celle(1, 2, 1), "1,42");
+}
+
+TEST_F(DataIndUd, TheRecentProjectsAreTheLastFiveNewestFirstAndOpenAgain) {
+    std::vector<std::string> navne;
+    for (int i = 1; i <= 6; ++i) {
+        navne.push_back(mappe + "/Projekt" + std::to_string(i) + ".prj");
+        std::filesystem::copy_file(Kildesti("examples/Pendul.prj"), navne.back());
+        HentProjekt(navne.back());
+        QTest::keyClick(form->TabelFeltEdit[0], Qt::Key_Escape);
+    }
+    auto* menu = Find<QMenu>("SenesteProjekterMenu");
+    ASSERT_EQ(menu->actions().size(), 5);
+    for (int i = 1; i <= 5; ++i) {
+        QAction* a = Find<QAction>(("SenesteProjekt" + std::to_string(i) + "MenuItem").c_str());
+        EXPECT_EQ(a->text(), QStringLiteral("&%1 Projekt%2.prj").arg(i).arg(7 - i));
+    }
+    flade.Vist.clear();
+    Menu("SenesteProjekt3MenuItem");
+    EXPECT_EQ(form->Projekt.ProjektFilNavn, navne[3]);
+    for (const auto& v : flade.Vist) EXPECT_NE(v.Art, Boks::AabnFil);
+    EXPECT_EQ(Find<QAction>("SenesteProjekt1MenuItem")->text(), QStringLiteral("&1 Projekt4.prj"));
+}
+
+TEST_F(DataIndUd, TheWelcomeOpensAnExampleAsACopyAndGoesWhenAProjectIsLoaded) {
+    auto* velkomst = Find<TVelkomst>("VelkomstPanel");
+    ASSERT_TRUE(velkomst->isVisible());
+    for (const char* k : {"HentProjektVelkomstButton", "OpbygProjektVelkomstButton", "EksempelPendulButton",
+                          "EksempelFaldButton", "EksempelSvingningButton"})
+        EXPECT_TRUE(Find<QPushButton>(k)->isVisible()) << k;
+    const std::string original = Laes(Kildesti("examples/Pendul.prj"));
+    Klik(Find<QPushButton>("EksempelPendulButton"));
+    EXPECT_EQ(form->Projekt.Overskrift, "Pendul");
+    const QString kopi = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/Eksempler/Pendul.prj";
+    EXPECT_EQ(form->Projekt.ProjektFilNavn, FraQString(kopi));
+    EXPECT_TRUE(QFile::exists(QFileInfo(kopi).dir().filePath(QStringLiteral("PendulTabel_1.dat"))));
+    EXPECT_FALSE(velkomst->isVisible());
+    EXPECT_EQ(Laes(Kildesti("examples/Pendul.prj")), original);
+}
+
+TEST_F(DataIndUd, TheWelcomeGoesWhenAProjectIsBuiltAndListsTheRecentProjects) {
+    const std::string navn = Kopi("Pendul.prj");
+    {
+        HentProjekt(navn);
+        QTest::keyClick(form->TabelFeltEdit[0], Qt::Key_Escape);
+    }
+    form.reset();
+    form = std::make_unique<TPlotvikForm>();
+    form->show();
+    QApplication::processEvents();
+    auto* velkomst = Find<TVelkomst>("VelkomstPanel");
+    ASSERT_TRUE(velkomst->isVisible());
+    auto* seneste = Find<QPushButton>("SenesteProjekt1VelkomstButton");
+    EXPECT_EQ(seneste->text(), QStringLiteral("Pendul.prj"));
+    Klik(Find<QPushButton>("OpbygProjektVelkomstButton"));
+    EXPECT_EQ(form->Projekt.Tilstand, 2);
+    EXPECT_FALSE(velkomst->isVisible());
+}
+
+}  // namespace
+}  // namespace plotvik::test
