@@ -3,6 +3,8 @@
 // at a glance.
 #include "ui/ImporterDataDialogUnit.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -123,7 +125,9 @@ void TImporterDataDialog::Laes(bool foerste) {
     if (foerste) {
         SeparatorComboBox->setCurrentIndex(Indeks(Separatorer, 3, resultat_.Separator));
         DecimalTegnComboBox->setCurrentIndex(Indeks(DecimalTegn, 2, resultat_.DecimalTegn));
-        TegnsaetComboBox->setCurrentIndex(resultat_.Utf8 ? 0 : 1);
+        // Plain ASCII reads the same either way: UTF-8, the usual today, is shown.
+        const bool ascii = std::none_of(bytes_.begin(), bytes_.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+        TegnsaetComboBox->setCurrentIndex(resultat_.Utf8 || ascii ? 0 : 1);
         OverskriftCheckBox->setChecked(resultat_.HovedLinier > 0);
     }
     opdaterer_ = false;
@@ -180,7 +184,8 @@ void TImporterDataDialog::VisForhaandsvisning() {
         k->addItem(QStringLiteral("(ikke med)"), 0);
         for (int v = 1; v <= inddata; ++v) {
             QString navn = TilQString(T.Variable[v].Navn);
-            if (!T.Variable[v].Enhed.empty()) navn += QStringLiteral(" [") + TilQString(T.Variable[v].Enhed) + ']';
+            const std::string& enhed = T.Variable[v].Enhed;
+            if (!enhed.empty()) navn += ' ' + (enhed.front() == '[' ? TilQString(enhed) : '[' + TilQString(enhed) + ']');
             k->addItem(QString::fromUtf8("→ ") + navn, v);
         }
         k->setCurrentIndex(std::max(0, k->findData(valgt[s])));

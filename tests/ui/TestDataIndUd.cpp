@@ -19,6 +19,7 @@
 #include "FormTestHjaelp.h"
 #include "TestDialogHjaelp.h"
 #include "files/DataImport.h"
+#include "ui/ImporterDataDialogUnit.h"
 #include "ui/Velkomst.h"
 
 namespace plotvik::test {
@@ -383,6 +384,56 @@ TEST_F(DataIndUd, TheWelcomeGoesWhenAProjectIsBuiltAndListsTheRecentProjects) {
     Klik(Find<QPushButton>("OpbygProjektVelkomstButton"));
     EXPECT_EQ(form->Projekt.Tilstand, 2);
     EXPECT_FALSE(velkomst->isVisible());
+}
+
+}  // namespace
+}  // namespace plotvik::test
+
+namespace plotvik::test {
+namespace {
+
+// The three example files from a logger, a phone app and a spreadsheet open
+// in the import dialog with every setting found; pictures of the dialog (and
+// of the welcome) are written when PLOTVIK_BILLEDMAPPE names a folder.
+TEST_F(DataIndUd, TheExampleDataFilesNeedNoSettingInTheImportDialog) {
+    const char* billeder = std::getenv("PLOTVIK_BILLEDMAPPE");
+    if (billeder) form->grab().save(QString::fromLocal8Bit(billeder) + "/velkomst.png");
+    HentPendul();
+    struct Raekke {
+        const char* fil;
+        int separator, decimal, tegnsaet;  // indexes of the choice boxes
+        int soejler, dataraekker, hovedlinier;
+        const char* foersteTal;
+    };
+    const Raekke raekker[] = {
+        {"Datalogger_afkoeling.csv", 1, 0, 0, 3, 61, 1, "0,0"},
+        {"Telefon_pendul.csv", 2, 1, 0, 5, 1000, 1, "0.000000000E+00"},
+        {"Fjeder.tsv", 0, 0, 0, 3, 10, 2, "0,050"},
+    };
+    for (const Raekke& r : raekker) {
+        ModalSvar svar;
+        svar([&](QWidget* d) {
+            auto* dlg = static_cast<TImporterDataDialog*>(d);
+            EXPECT_EQ(dlg->SeparatorComboBox->currentIndex(), r.separator) << r.fil;
+            EXPECT_EQ(dlg->DecimalTegnComboBox->currentIndex(), r.decimal) << r.fil;
+            EXPECT_EQ(dlg->TegnsaetComboBox->currentIndex(), r.tegnsaet) << r.fil;
+            EXPECT_TRUE(dlg->OverskriftCheckBox->isChecked()) << r.fil;
+            EXPECT_EQ(dlg->ForhaandsvisningTable->columnCount(), r.soejler) << r.fil;
+            EXPECT_EQ(dlg->Resultat().Data.Raekker, r.dataraekker) << r.fil;
+            EXPECT_EQ(dlg->Resultat().HovedLinier, r.hovedlinier) << r.fil;
+            ASSERT_NE(dlg->ForhaandsvisningTable->item(1 + r.hovedlinier, 0), nullptr) << r.fil;
+            EXPECT_EQ(dlg->ForhaandsvisningTable->item(1 + r.hovedlinier, 0)->text(), QString::fromLatin1(r.foersteTal));
+            // The first two columns go to Pendul's two input variables, L and T.
+            EXPECT_EQ(dlg->Variabler()[0], 1) << r.fil;
+            EXPECT_EQ(dlg->Variabler()[1], 2) << r.fil;
+            if (billeder) d->grab().save(QString::fromLocal8Bit(billeder) + "/import_" + r.fil + ".png");
+            d->findChild<QPushButton*>(QStringLiteral("AnnullerButton"))->click();
+        });
+        flade.FilSvar.push_back(Kildesti(std::string("examples/") + r.fil));
+        Menu("ImporterDataMenuItem");
+        EXPECT_EQ(svar.Besvarede, 1) << r.fil;
+    }
+    EXPECT_EQ(Celle(1, 1, 0), "");  // "Annuller" reads nothing
 }
 
 }  // namespace
