@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -434,6 +435,43 @@ TEST_F(DataIndUd, TheExampleDataFilesNeedNoSettingInTheImportDialog) {
         EXPECT_EQ(svar.Besvarede, 1) << r.fil;
     }
     EXPECT_EQ(Celle(1, 1, 0), "");  // "Annuller" reads nothing
+}
+
+}  // namespace
+}  // namespace plotvik::test
+
+namespace plotvik::test {
+namespace {
+
+// The largest block a table takes, pasted through the window: every value
+// lands, "Målinger" shows the count, and it is quick (the engine's own time
+// is measured in bench/bench_import; the bound here only catches a paste
+// that has become far slower, on a machine busy with other builds).
+TEST_F(DataIndUd, TheLargestBlockIsPastedWholeAndQuickly) {
+    HentPendul();
+    QString blok;
+    blok.reserve(32767 * 16);
+    for (int m = 1; m <= 32767; ++m) blok += QStringLiteral("%1,5\t%2,25\n").arg(m).arg(m % 100);
+    Udklip(blok);
+    QElapsedTimer ur;
+    ur.start();
+    TastPaa(form->TabelGrid[1], Qt::Key_V);
+    const qint64 ms = ur.elapsed();
+    std::printf("[ tid      ] 32767 x 2 sat ind gennem vinduet: %lld ms\n", static_cast<long long>(ms));
+    EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
+    EXPECT_EQ(form->AntalMaalingerSpinEdit[1]->value(), 32767);
+    EXPECT_EQ(form->Projekt.Tabeller[1].Celler.HentCelle(1, 32768), "32767,5");
+    EXPECT_EQ(form->Projekt.Tabeller[1].Celler.HentCelle(2, 32768), "67,25");
+    EXPECT_LT(ms, 5000);
+
+    // One more row is more than a table holds: nothing is pasted.
+    flade.Vist.clear();
+    Udklip(blok + QStringLiteral("1\t2\n"));
+    form->Projekt.Tabeller[1].Celler.SaetCelle("urort", 1, 2);
+    TastPaa(form->TabelGrid[1], Qt::Key_V);
+    EXPECT_EQ(flade.Sidste(), "Blokken har 32768 m" + Aa + "linger, men en tabel kan h" + Oe + "jst have 32767 m" + Aa +
+                                  "linger. Intet er sat ind.");
+    EXPECT_EQ(form->Projekt.Tabeller[1].Celler.HentCelle(1, 2), "urort");
 }
 
 }  // namespace
