@@ -476,3 +476,51 @@ TEST_F(DataIndUd, TheLargestBlockIsPastedWholeAndQuickly) {
 
 }  // namespace
 }  // namespace plotvik::test
+
+namespace plotvik::test {
+namespace {
+
+TEST_F(DataIndUd, InTheGridsOwnEditorABlockIsPastedFromItsCell) {
+    HentPendul();
+    form->SaetProgramstyring(1, false);
+    QTableView* g = form->TabelGrid[1];
+    g->setFocus();
+    g->setCurrentIndex(g->model()->index(3, 1));
+    g->edit(g->currentIndex());
+    QApplication::processEvents();
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* e : g->viewport()->findChildren<QLineEdit*>())
+        if (e != form->TabelFeltEdit[1] && e->isVisible()) editor = e;
+    ASSERT_NE(editor, nullptr) << "the grid's own editor is open";
+    Udklip(QStringLiteral("1,5\n1,6\n"));
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
+    EXPECT_EQ(Celle(1, 3, 1), "1,5");
+    EXPECT_EQ(Celle(1, 4, 1), "1,6");
+    EXPECT_EQ(Celle(1, 5, 1), "");
+}
+
+TEST_F(DataIndUd, InATableOfRowsTheBlocksRowsAreTheVariables) {
+    std::string prj = Laes(Kildesti("examples/Pendul.prj"));
+    prj.replace(prj.find("S 3 5 10"), 8, "R 3 5 10");
+    Skriv(mappe + "/PendulR.prj", prj);
+    HentProjekt(mappe + "/PendulR.prj");
+    QTest::keyClick(form->TabelFeltEdit[0], Qt::Key_Escape);
+    flade.Vist.clear();
+    ASSERT_EQ(form->Projekt.Tabeller[1].TabelType, 'R');
+    Udklip(QStringLiteral("0,2\t0,4\t0,6\n0,90\t1,27\t1,55\n"));
+    TastPaa(form->TabelGrid[1], Qt::Key_V);
+    EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
+    const TTekstMatrix& c = form->Projekt.Tabeller[1].Celler;
+    EXPECT_EQ(c.HentCelle(1, 2), "0,2");
+    EXPECT_EQ(c.HentCelle(1, 4), "0,6");
+    EXPECT_EQ(c.HentCelle(2, 2), "0,90");
+    EXPECT_EQ(c.HentCelle(2, 4), "1,55");
+    EXPECT_EQ(Celle(1, 0, 1), "0,2");  // the grid's first row is L
+    EXPECT_EQ(Celle(1, 1, 3), "1,55");
+}
+
+}  // namespace
+}  // namespace plotvik::test
