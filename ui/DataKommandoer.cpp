@@ -144,13 +144,21 @@ void TPlotvikForm::ImporterDataFil(int t, const std::string& navn) {
     valg.Variabler = d.Variabler();
     valg.DecimalTegn = r.DecimalTegn;
     valg.Kontrol = Projekt.KontrolAfInddata;
-    const TIndsaetning ind = ForberedIndsaetning(Projekt, r.Data, valg);
+    TIndsaetning ind = ForberedIndsaetning(Projekt, r.Data, valg);
     if (!ind.Ok) {
         std::string besked = ind.Besked;
         if (ind.FejlLinie > 0) besked += "\n\r(linie " + std::to_string(ind.FejlLinie) + " i filen)";
         Flade().Fejlboks(besked);
         return;
     }
+    // A shorter file than the table: old measurements below the file's would
+    // look as if they came from it, unless the student wants to keep them.
+    const int foer = Projekt.Tabeller[t].AntalIndgange, nye = r.Data.Raekker;
+    if (nye >= 1 && nye < foer &&
+        Flade().JaEllerNej("Tabel " + std::to_string(t) + " har " + std::to_string(foer) + " m\xE5linger, filen har " +
+                           std::to_string(nye) + ".\n\rSkal tabellen have " + std::to_string(nye) +
+                           " m\xE5linger? Tryk Nej for at beholde de \xF8vrige m\xE5linger."))
+        ind.AntalIndgange = nye;
     SkrivCelleblok(t, ind);
     VisArk(TTabelArk::ArkForTabel(t));
 }

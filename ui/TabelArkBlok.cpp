@@ -14,6 +14,9 @@ void TTabelArk::SkrivCelleblok(int t, const TIndsaetning& ind) {
     // Input that is running would write its cell over the block when it ends.
     StopIndtastning(t);
     UdfoerIndsaetning(p_, t, ind);
+    // The block may also set a smaller count (an imported file that replaces the table).
+    if (ind.AntalIndgange >= 1 && ind.AntalIndgange < p_.Tabeller[t].AntalIndgange)
+        SaetAntalIndgangeBevar(p_.Tabeller[t], ind.AntalIndgange);
     p_.AktivTabel = t;
     TTabelKontroller& k = k_[t];
     {

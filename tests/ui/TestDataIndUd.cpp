@@ -326,9 +326,29 @@ TEST_F(DataIndUd, ADroppedProjectOpensAndADroppedDataFileIsImportedIntoTheTableU
     const QPoint underTabel1 = form->TabelGrid[1]->mapTo(form.get(), QPoint(10, 10));
     Slip(fil, underTabel1);
     EXPECT_EQ(svar.Besvarede, 1);
-    EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
+    // The file is shorter than the table: asked, and answered Yes, the table gets the file's count.
+    EXPECT_EQ(flade.Tekster(), std::vector<std::string>{"Tabel 1 har 5 m" + Aa + "linger, filen har 2.\n\rSkal tabellen have 2 m" +
+                                                        Aa + "linger? Tryk Nej for at beholde de " + Oe + "vrige m" + Aa + "linger."});
+    EXPECT_EQ(form->AntalMaalingerSpinEdit[1]->value(), 2);
     EXPECT_EQ(Celle(1, 1, 0), "0,3");
     EXPECT_EQ(Celle(1, 2, 1), "1,42");
+}
+
+TEST_F(DataIndUd, NoToTheShorterFileKeepsTheOtherMeasurements) {
+    HentPendul();
+    Udklip(QStringLiteral("9\t9\n9\t9\n9\t9\n9\t9\n9\t9\n"));
+    TastPaa(form->TabelGrid[1], Qt::Key_V);
+    const std::string fil = mappe + "/kort.csv";
+    Skriv(fil, "L;T\r\n0,3;1,10\r\n");
+    ModalSvar svar;
+    svar([](QWidget* d) { TrykOK(d); });
+    flade.Svar.push_back(false);
+    flade.FilSvar.push_back(fil);
+    Menu("ImporterDataMenuItem");
+    EXPECT_EQ(form->AntalMaalingerSpinEdit[1]->value(), 5);
+    EXPECT_EQ(Celle(1, 1, 0), "0,3");
+    EXPECT_EQ(Celle(1, 2, 0), "9");
+    EXPECT_EQ(Celle(1, 5, 1), "9");
 }
 
 TEST_F(DataIndUd, TheRecentProjectsAreTheLastFiveNewestFirstAndOpenAgain) {
