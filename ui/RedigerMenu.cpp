@@ -8,7 +8,9 @@
 // Ctrl+V pastes one value into it as in any edit box. Only a block (text with
 // a tab or a line break) on the clipboard goes into the table as a block,
 // also from an open cell editor.
+#include <QAbstractItemView>
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -100,7 +102,18 @@ void TPlotvikForm::KopierMenuItemClick() {
     if (auto* e = qobject_cast<QLineEdit*>(fokus)) return e->copy();
     if (auto* e = qobject_cast<QPlainTextEdit*>(fokus)) return e->copy();
     const int t = TabelMedFokus();
-    if (t < 0) return;
+    if (t < 0) {
+        // Any other list (the graph results) copies its selected lines, as it did by itself.
+        if (auto* liste = qobject_cast<QAbstractItemView*>(fokus); liste && liste->selectionModel()) {
+            QModelIndexList valgt = liste->selectionModel()->selectedIndexes();
+            if (valgt.isEmpty() && liste->currentIndex().isValid()) valgt << liste->currentIndex();
+            std::sort(valgt.begin(), valgt.end());
+            QStringList linier;
+            for (const QModelIndex& i : valgt) linier << i.data().toString();
+            if (!linier.isEmpty()) QGuiApplication::clipboard()->setText(linier.join('\n'));
+        }
+        return;
+    }
     QTableView* g = TabelGrid[t];
     QAbstractItemModel* m = g->model();
     if (m->rowCount() < 1 || m->columnCount() < 1) return;

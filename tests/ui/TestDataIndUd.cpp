@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -540,6 +541,35 @@ TEST_F(DataIndUd, InATableOfRowsTheBlocksRowsAreTheVariables) {
     EXPECT_EQ(c.HentCelle(2, 4), "1,55");
     EXPECT_EQ(Celle(1, 0, 1), "0,2");  // the grid's first row is L
     EXPECT_EQ(Celle(1, 1, 3), "1,55");
+}
+
+}  // namespace
+}  // namespace plotvik::test
+
+namespace plotvik::test {
+namespace {
+
+// Ctrl+C belongs to "&Kopier" in the whole window; outside the grids it
+// still copies what the focused list or edit box has selected.
+TEST_F(DataIndUd, CopyOutsideTheGridsTakesTheGraphResultsLine) {
+    HentPendul();
+    Udklip(QStringLiteral("0,2\t0,90\n0,4\t1,27\n0,6\t1,55\n0,8\t1,80\n1,0\t2,00\n"));
+    TastPaa(form->TabelGrid[1], Qt::Key_V);
+    Klik(form->BeregnTabelButton[1]);
+    form->VisArk(3);
+    Klik(form->TegnGrafButton[1]);
+    QListWidget* liste = form->GrafResultaterListBox[1];
+    ASSERT_GE(liste->count(), 2);
+    liste->setCurrentRow(1);
+    TastPaa(liste, Qt::Key_C);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), liste->item(1)->text());
+
+    QLineEdit* x = form->XakseEdit[1];
+    x->setText(QStringLiteral("L"));
+    x->selectAll();
+    Udklip(QString());
+    TastPaa(x, Qt::Key_C);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("L"));
 }
 
 }  // namespace
