@@ -146,6 +146,8 @@ void TImporterDataDialog::VisForhaandsvisning() {
     const int soejler = resultat_.Data.Soejler;
     const auto& linier = resultat_.Forhaandsvisning;
     QTableWidget* tab = ForhaandsvisningTable;
+    // The old choice boxes go later; their names go now, so a name finds only the new ones.
+    for (QComboBox* k : kolonneValg_) k->setObjectName(QString());
     tab->clear();
     tab->setColumnCount(soejler);
     tab->setRowCount(static_cast<int>(linier.size()) + 1);

@@ -574,3 +574,42 @@ TEST_F(DataIndUd, CopyOutsideTheGridsTakesTheGraphResultsLine) {
 
 }  // namespace
 }  // namespace plotvik::test
+
+namespace plotvik::test {
+namespace {
+
+TEST_F(DataIndUd, TheImportDialogReadsTheFileAgainWhenAChoiceChanges) {
+    HentPendul();
+    const std::string bytes = "L (m);T (s)\r\n0,20;0,90\r\n0,40;1,27\r\n";
+    TImporterDataDialog d(form->Projekt, 1, bytes, QStringLiteral("x.csv"));
+    EXPECT_EQ(d.Resultat().Data.Soejler, 2);
+    EXPECT_EQ(d.Resultat().Data.Raekker, 2);
+    struct Raekke {
+        int separator, decimal;
+        bool hoved;
+        int soejler, raekker, hovedLinier;
+    };
+    const Raekke raekker[] = {
+        {2, 1, true, 3, 2, 1},   // ',': "0", "20;0", "90"
+        {1, 0, false, 2, 3, 0},  // ';' again, the names read as a row of values
+        {1, 0, true, 2, 2, 1},
+    };
+    for (const Raekke& r : raekker) {
+        d.SeparatorComboBox->setCurrentIndex(r.separator);
+        d.DecimalTegnComboBox->setCurrentIndex(r.decimal);
+        d.OverskriftCheckBox->setChecked(r.hoved);
+        EXPECT_EQ(d.Resultat().Data.Soejler, r.soejler) << r.separator << r.hoved;
+        EXPECT_EQ(d.Resultat().Data.Raekker, r.raekker) << r.separator << r.hoved;
+        EXPECT_EQ(d.Resultat().HovedLinier, r.hovedLinier) << r.separator << r.hoved;
+        EXPECT_EQ(d.ForhaandsvisningTable->columnCount(), r.soejler);
+        EXPECT_EQ(static_cast<int>(d.Variabler().size()), r.soejler);
+    }
+    EXPECT_EQ(d.Resultat().DecimalTegn, ',');
+    // A column left out: only T is read.
+    auto* k1 = d.findChild<QComboBox*>(QStringLiteral("Soejle1ComboBox"));
+    k1->setCurrentIndex(k1->findData(0));
+    EXPECT_EQ(d.Variabler(), (std::vector<int>{0, 2}));
+}
+
+}  // namespace
+}  // namespace plotvik::test
