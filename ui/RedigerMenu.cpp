@@ -22,7 +22,7 @@
 #include <QTabWidget>
 
 #include "core/Brugerflade.h"
-#include "core/Indtastning.h"
+#include "tabeller/Indtastning.h"
 #include "files/DataImport.h"
 #include "files/TabelEksport.h"
 #include "ui/CelleModel.h"
