@@ -74,6 +74,7 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
 
     FormCreate();
     OpretDialoger();
+    OpretVelkomst(*this);
 }
 
 TPlotvikForm::~TPlotvikForm() {

@@ -56,6 +56,8 @@ class TProgramstyringDialog;
 class TFunktionDialogForm;
 class TAktivTabelNoOgGrafNoDialog;
 class TArealUnderGrafDialog;
+class TVelkomst;
+namespace plotvik { struct TIndsaetning; }
 
 class TPlotvikForm : public QMainWindow {
     Q_OBJECT
@@ -210,6 +212,24 @@ public:
     void SaetMemoTekst(const std::string& tekst);
     void VisArk(int ark);             // brings sheet 1..6 to the front
 
+    // ---- data in and out (RedigerMenu.cpp, DataKommandoer.cpp, Velkomst.cpp) ----
+    // The one way pasted and imported values reach a table: a block checked
+    // by ForberedIndsaetning, written as one step.
+    void SkrivCelleblok(int tabel, const plotvik::TIndsaetning& ind);
+    // Delimited text (the clipboard's) into table t from its current cell on.
+    void IndsaetTekst(int tabel, const QString& tekst);
+    // The import dialog for a data file, then the values into table t.
+    void ImporterDataFil(int tabel, const std::string& navn);
+    // The table whose grid (or cell editor) has the focus; -1 for none.
+    int TabelMedFokus() const;
+    // A file dropped at a point of the window: a project is opened, data imported.
+    void AabnSluppetFil(const QString& fil, QPoint punkt);
+    // The welcome on the first sheet, shown while no project is loaded or being built.
+    void OpdaterVelkomst();
+    void OpdaterSenesteProjekter();  // "Seneste projekter" in "&Fil"
+    TVelkomst* Velkomst = nullptr;
+    QMenu* SenesteProjekterMenu = nullptr;
+
 public slots:
     // "&Fil" (PlotvikUnit.cpp, printing in PlotvikUnitDefiner.cpp)
     void HentProjektFilMenuItemClick();
@@ -225,6 +245,11 @@ public slots:
     void UdskrivGrafresultaterMenuItemClick();
     void UdskrivTekstMenuItemClick();
     void AfslutMenuItemClick();
+    void ImporterDataMenuItemClick();
+    void EksporterTabelMenuItemClick();
+    // "&Rediger" (RedigerMenu.cpp)
+    void KopierMenuItemClick();
+    void IndsaetMenuItemClick();
     // "&Matematik" (PlotvikUnitVaerktoej.cpp)
     void TegnMatematiskFunktionMenuItemClick();
     void DifferentialkvotientAfFunktionMenuItemClick();
@@ -258,4 +283,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 };

@@ -144,10 +144,14 @@ void TPlotvikForm::LaesProjektInd(const std::string& navn) {
         // loading stops there, and nothing half-loaded is left to compute with.
         Fejl = false;
         FormCreate();
+        OpdaterVelkomst();
         return;
     }
+    OpdaterVelkomst();
     OpsaetVindueEfterProjekt();
     Projekt.Tilstand = 5;
+    HuskSenesteProjekt(Projekt.ProjektFilNavn);
+    OpdaterSenesteProjekter();
 }
 
 void TPlotvikForm::OpsaetVindueEfterProjekt() {

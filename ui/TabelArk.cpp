@@ -421,7 +421,9 @@ void TTabelArk::SaetProgramstyring(int t, bool programstyret) {
     if (!Ejer(t)) return;
     ind_.Programstyret[t] = programstyret;
     if (!programstyret && ind_.IndtastningAktiv[t]) StopIndtastning(t);
-    k_[t].Grid->setSelectionMode(programstyret ? QAbstractItemView::NoSelection : QAbstractItemView::SingleSelection);
+    // In free editing a block of cells can be selected, for "&Kopier".
+    k_[t].Grid->setSelectionMode(programstyret ? QAbstractItemView::NoSelection
+                                               : QAbstractItemView::ContiguousSelection);
 }
 
 void TTabelArk::OpsaetTabelGrid(int t) {
