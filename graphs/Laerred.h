@@ -94,6 +94,9 @@ public:
     virtual void SkrivTekstF(double x, double y, const std::string& tekst) {
         SkrivTekst(Rund(x), Rund(y), tekst);
     }
+    // What follows is a new figure (a marker, a curve, a tick): a vector
+    // file keeps each figure as one element. Pixel canvases ignore it.
+    virtual void NyFigur() {}
 
 protected:
     static int Rund(double v) { return KlemPixel(std::nearbyint(v)); }

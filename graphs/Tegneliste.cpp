@@ -201,6 +201,18 @@ struct TAfspiller {
     bool Glat;
     std::vector<TMaalAfbildning> Maal;
     int Skrift = -1;
+    const TTegneTrin* Forrige = nullptr;
+
+    // A step goes on with the figure before it when it starts where that one
+    // ended (a curve) or at the same world point (the arms of a marker).
+    void Figur(const TTegneTrin& t) {
+        const bool fortsaetter = Forrige && Forrige->Art == TTrinArt::Linje && t.Art == TTrinArt::Linje &&
+                                 (Forrige->B == t.A || (t.A.Verden && Forrige->B.Verden &&
+                                                        Forrige->B.X == t.A.X && Forrige->B.Y == t.A.Y &&
+                                                        Forrige->B.Afbildning == t.A.Afbildning));
+        if (!fortsaetter) L.NyFigur();
+        Forrige = &t;
+    }
 
     // Whole pixels by the layer's rule, or the unrounded position.
     double X(const TTrinPunkt& p) const {
@@ -226,6 +238,7 @@ struct TAfspiller {
     }
 
     void Trin(const TTegneTrin& t) {
+        Figur(t);
         switch (t.Art) {
             case TTrinArt::Linje:
                 Tilstand(t);
@@ -274,10 +287,11 @@ void Genafspil(const TTegneliste& liste, Laerred& laerred, int bredde, int hoejd
     const TPenTilstand tilstand = laerred.PenTilstand();
     const TPenselStil stil = laerred.PenselStil();
 
-    TAfspiller a{liste, laerred, glat, {}, -1};
+    TAfspiller a{liste, laerred, glat, {}, -1, nullptr};
     a.Maal.reserve(liste.Afbildninger.size());
     for (const TAfbildning& m : liste.Afbildninger) a.Maal.push_back(Maalafbildning(m, bredde, hoejde));
     for (const TTegneTrin& t : liste.Trin) a.Trin(t);
+    laerred.NyFigur();
 
     laerred.SaetPenFarve(pen);
     laerred.SaetPenselFarve(pensel);
