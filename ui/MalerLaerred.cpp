@@ -103,7 +103,8 @@ void TMalerLaerred::Kombination() {
 void TMalerLaerred::Toem() {
     if (Sti.isEmpty()) return;
     Kombination();
-    QPen pen(TilQColor(Pen), PenB, Qt::SolidLine, PenB > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
+    QPen pen(TilQColor(Pen), PenB, Qt::SolidLine, PenB > 1 ? Qt::RoundCap : Qt::FlatCap,
+             PenB > 1 ? Qt::RoundJoin : Qt::BevelJoin);
     M.setPen(pen);
     M.setBrush(Qt::NoBrush);
     M.drawPath(Sti);
