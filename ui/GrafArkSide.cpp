@@ -14,7 +14,7 @@
 #include "graphs/Fourier.h"
 #include "graphs/GrafVaerktoej.h"
 #include "ui/GrafBillede.h"
-#include "ui/QtLaerred.h"
+#include "ui/GrafVisning.h"
 #include "ui/Tegnsaet.h"
 
 using namespace plotvik;
@@ -51,10 +51,8 @@ TGrafArkSide::TGrafArkSide(int ark, TProjekt& p, TGrafArkene& arkene, TTegneTils
     : QWidget(parent), ark_(ark), p_(p), arkene_(arkene), tegning_(tegning) {
     setObjectName(N("GrafArk%1", ark));
     setFont(skrift);  // the window's; the sheet is made before it is placed in the window
-    GrafImage = QImage(550, 490, QImage::Format_RGB32);
-    GrafImage.fill(Qt::white);
-    GrafLaerred = std::make_unique<QtLaerred>(GrafImage);
-    Data().Billede = GrafLaerred.get();
+    Visning = std::make_unique<TGrafVisning>(tegning_.Grafik, ark, QSize(550, 490));
+    Data().Billede = &Visning->Tegneflade();
     Opbyg();
 
     connect(TegnGrafButton, &QPushButton::clicked, this, [this] { TegnGrafButtonClick(); });
@@ -70,7 +68,7 @@ TGrafArkSide::TGrafArkSide(int ark, TProjekt& p, TGrafArkene& arkene, TTegneTils
 
 TGrafArkSide::~TGrafArkSide() {
     // The engine's struct outlives the sheet; it must not keep the canvas.
-    if (Data().Billede == GrafLaerred.get()) Data().Billede = nullptr;
+    if (Data().Billede == &Visning->Tegneflade()) Data().Billede = nullptr;
 }
 
 TGrafArk& TGrafArkSide::Data() { return arkene_.Ark[ark_]; }
@@ -88,9 +86,9 @@ void TGrafArkSide::Opbyg() {
     GrafOverskriftLabel = overskrift;
     felter.push_back(overskrift);
 
-    GrafBilledeWidget = new TGrafBillede(s, &GrafImage, this);
+    GrafBilledeWidget = new TGrafBillede(s, Visning.get(), this);
     GrafBilledeWidget->setObjectName(N("Graf%1Image", s));
-    GrafBilledeWidget->setGeometry(4, 20, GrafImage.width(), GrafImage.height());
+    GrafBilledeWidget->setGeometry(4, 20, 550, 490);
 
     const int x = 562;
     felter.push_back(Etiket(this, QStringLiteral("x-akse"), N("Xakse%1Label", s), x, 4, 40));
@@ -156,6 +154,28 @@ void TGrafArkSide::Opbyg() {
     GrafResultaterListBox = new QListWidget(this);
     GrafResultaterListBox->setObjectName(N("GrafResultater%1ListBox", s));
     GrafResultaterListBox->setGeometry(x, 309, 230, 200);
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (w->geometry().x() >= x) sidefelter_.push_back({w, w->geometry()});
+}
+
+const QImage& TGrafArkSide::GrafImage() const { return Visning->Pixelbillede(); }
+
+// The image takes what the window has beyond its default size (down to a
+// small least size); the fields beside it move right, the results list grows.
+void TGrafArkSide::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    const QWidget* vindue = window();
+    int dx = 0, dy = 0;
+    if (vindue != this) {
+        dx = std::max(vindue->width() - StandardVinduesBredde, 200 - 550);
+        dy = std::max(vindue->height() - StandardVinduesHoejde, 150 - 490);
+    }
+    GrafBilledeWidget->setGeometry(4, 20, 550 + dx, 490 + dy);
+    for (auto& [w, sted] : sidefelter_) {
+        QRect r = sted.translated(dx, 0);
+        if (w == GrafResultaterListBox) r.setHeight(std::max(60, sted.height() + dy));
+        w->setGeometry(r);
+    }
 }
 
 // ---------------------------------------------------------------- fields and struct
@@ -218,7 +238,7 @@ void TGrafArkSide::Nulstil() {
     a.PunktType = punkt;
     a.AntalGrafPunkter = oploesning.empty() ? "50" : oploesning;
     a.PolGradTekst = ark_ == 1 ? "Polynomiumgrad: " : "Polynomiumsgrad: ";
-    GrafImage.fill(Qt::white);
+    Visning->Ryd();
     Vis();
 }
 

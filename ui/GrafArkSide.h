@@ -22,8 +22,10 @@ class QCheckBox;
 class QGroupBox;
 class QListWidget;
 class QMenu;
-class QtLaerred;
 class TGrafBillede;
+namespace plotvik {
+class TGrafVisning;
+}
 
 class TGrafArkSide : public QWidget {
     Q_OBJECT
@@ -48,10 +50,14 @@ public:
     void StatistikCheckBoxClick();
     void TegnFunktionButtonClick();
 
+    // The window's default size, at which the image is 550 x 490; a larger
+    // window gives the image the extra room, the fields move along beside it.
+    static constexpr int StandardVinduesBredde = 800, StandardVinduesHoejde = 570;
+
     // ---- controls ----
-    QImage GrafImage;  // the pixels of Graf<s>Image
-    std::unique_ptr<QtLaerred> GrafLaerred;
-    TGrafBillede* GrafBilledeWidget = nullptr;  // shows GrafImage; objectName Graf<s>Image
+    std::unique_ptr<plotvik::TGrafVisning> Visning;  // the picture: draw list and pixel image
+    const QImage& GrafImage() const;                 // the pixels of Graf<s>Image ("Glatte linjer" off)
+    TGrafBillede* GrafBilledeWidget = nullptr;       // shows the picture; objectName Graf<s>Image
     QLabel *GrafOverskriftLabel = nullptr, *GrafTypeLabel = nullptr, *PolGradLabel = nullptr;
     QLineEdit *XakseEdit = nullptr, *YakseEdit = nullptr, *xminEdit = nullptr, *xmaxEdit = nullptr,
               *yminEdit = nullptr, *ymaxEdit = nullptr, *AntalGrafPunkterEdit = nullptr;
@@ -61,6 +67,9 @@ public:
     QListWidget* GrafResultaterListBox = nullptr;
     QCheckBox *StatistikCheckBox = nullptr, *TegnKunPunkterCheckBox = nullptr, *BeholdGrafCheckBox = nullptr;
     QPushButton *TegnGrafButton = nullptr, *TegnFunktionButton = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
 
 signals:
     // A press on the image, in image pixels: the graph tools work across sheets.
@@ -75,4 +84,6 @@ private:
     plotvik::TTegneTilstand& tegning_;
     // The fields that show once a table has been computed.
     std::vector<QWidget*> felter_;
+    // The fields beside the image with their places at the default size.
+    std::vector<std::pair<QWidget*, QRect>> sidefelter_;
 };
