@@ -22,7 +22,7 @@ QString Skriftnavn(const std::string& navn) {
     return QString::fromLatin1(navn.data(), qsizetype(navn.size()));
 }
 
-// A line is cut at the image's edge (a vector file has no clipping of its own), so that
+// A line is cut at the image's edge (an SVG file is not clipped by the painter), so that
 // no device ever sees coordinates of millions of pixels.
 bool Klip(double& x1, double& y1, double& x2, double& y2, double b, double h) {
     const double l = 0, t = 0, r = b, u = h;
@@ -128,10 +128,15 @@ void TMalerLaerred::LinjeTilF(double x, double y) {
     SidsteSlut = b;
 }
 
+bool TMalerLaerred::Inde(double x1, double y1, double x2, double y2) const {
+    return x2 >= 0 && y2 >= 0 && x1 < B && y1 < H;
+}
+
 void TMalerLaerred::EllipseF(double x1, double y1, double x2, double y2) {
     Toem();
     if (x2 < x1) std::swap(x1, x2);
     if (y2 < y1) std::swap(y1, y2);
+    if (!Inde(x1, y1, x2, y2)) return;
     Kombination();
     M.setPen(QPen(TilQColor(Pen), PenB));
     switch (PenselS) {
@@ -147,11 +152,13 @@ void TMalerLaerred::EllipseF(double x1, double y1, double x2, double y2) {
 void TMalerLaerred::FyldRektangel(int x1, int y1, int x2, int y2, TFarve f) {
     Toem();
     M.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    M.fillRect(QRectF(x1, y1, x2 - x1, y2 - y1), TilQColor(f));
+    const QRectF r = QRectF(x1, y1, x2 - x1, y2 - y1).intersected(QRectF(0, 0, B, H));
+    if (!r.isEmpty()) M.fillRect(r, TilQColor(f));
 }
 
 void TMalerLaerred::SaetPixelF(double x, double y, TFarve f) {
     Toem();
+    if (!Inde(x, y, x + 1, y + 1) || x + 1 > B || y + 1 > H || x < 0 || y < 0) return;
     M.setCompositionMode(QPainter::CompositionMode_SourceOver);
     M.fillRect(QRectF(x, y, 1, 1), TilQColor(f));
 }
@@ -161,6 +168,7 @@ void TMalerLaerred::SkrivTekstF(double x, double y, const std::string& tekst) {
     if (tekst.empty()) return;
     const QString s = TilQString(tekst);
     const QFontMetricsF m(Skrift);
+    if (!Inde(x, y, x + m.horizontalAdvance(s), y + m.height())) return;
     M.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (PenselS == TPenselStil::Solid)
         M.fillRect(QRectF(x, y, m.horizontalAdvance(s), m.height()), TilQColor(Pensel));

@@ -48,6 +48,8 @@ public:
 private:
     void Toem();  // draws the figure gathered so far
     void Kombination();
+    // Touches the image at all; what does not is left out (an SVG file keeps no clipping).
+    bool Inde(double x1, double y1, double x2, double y2) const;
 
     QPainter& M;
     int B, H;

@@ -18,10 +18,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QXmlStreamReader>
 #include <cmath>
+#include <cstdlib>
 
 #include "FormTestHjaelp.h"
 #include "TestDialogHjaelp.h"
@@ -237,6 +239,77 @@ TEST_F(GrafRapport, OnlyFromAGraphSheet) {
         ASSERT_EQ(flade.Vist.size(), 1u) << menu;
         EXPECT_EQ(flade.Vist[0].Art, Boks::Information);
         EXPECT_EQ(flade.Vist[0].Tekst, "Denne Menu kan kun anvendes p\xE5 grafarkene");
+    }
+}
+
+}  // namespace
+}  // namespace plotvik::test
+
+namespace plotvik::test {
+namespace {
+
+// For a person to look at: a maximised window with a polynomial fit, a
+// function, a tangent and a hatched area, and the PNG and SVG exported from
+// it. Written only when PLOTVIK_BILLEDMAPPE names a folder; run it under
+// xvfb-run with QT_QPA_PLATFORM=xcb and QT_SCALE_FACTOR=2 to see the
+// high-resolution screen (the screen itself is taken with ImageMagick's import).
+TEST_F(GrafRapport, PicturesOfAFullSheet) {
+    const char* billedmappe = std::getenv("PLOTVIK_BILLEDMAPPE");
+    SaetGlat(true);
+    HentPendul();
+    form->Projekt.Tabeller[1].Grafer[1].GrafType = 'P';
+    form->Projekt.Tabeller[1].Grafer[1].PolGrad = 2;
+    form->AntalMaalingerSpinEdit[1]->setValue(5);
+    Klik(form->AntalMaalingerButton[1]);
+    form->DiskfilRadioButton[1]->setChecked(true);
+    flade.FilSvar.push_back(mappe + "/PendulTabel_1.dat");
+    Klik(form->IndLaesTabelButton[1]);
+    Klik(form->BeregnTabelButton[1]);
+    form->showMaximized();
+    QApplication::processEvents();
+    // Without a window manager (xvfb) nothing maximises: the screen's room is given by hand.
+    if (QScreen* skaerm = form->screen(); skaerm && form->size() == QSize(800, 570))
+        form->setGeometry(skaerm->availableGeometry());
+    QApplication::processEvents();
+    form->SideKontrol->setCurrentWidget(form->Ark[3]);
+    QApplication::processEvents();
+    Klik(form->TegnGrafButton[1]);
+    {
+        ModalSvar svar;
+        svar([](QWidget* d) {
+            Kontrol<QLineEdit>(d, "FunktionEdit")->setText(QStringLiteral("2*sqrt(x/9.82)*3.14159"));
+            Kontrol<QLineEdit>(d, "DefinitionsmaengdeEdit")->setText(QStringLiteral("x>0"));
+            TrykOK(d);
+        });
+        Menu("TegnMatematiskFunktionMenuItem");
+    }
+    Klik(form->TegnFunktionButton[1]);
+    Menu("TegnTangentPaaGrafMenuItem");
+    const QSize b = form->GrafImage[1].size();
+    QTest::mouseClick(form->GrafBilledeWidget[1], Qt::LeftButton, Qt::NoModifier,
+                      QPoint(int((0.8 + 0.04) * (b.width() - 1) / 1.68), b.height() / 2));
+    {
+        ModalSvar svar;
+        svar([](QWidget* d) {
+            Kontrol<QLineEdit>(d, "NedreGraenseEdit")->setText(QStringLiteral("0,3"));
+            Kontrol<QLineEdit>(d, "OevreGraenseEdit")->setText(QStringLiteral("0,7"));
+            TrykOK(d);
+        });
+        Menu("ArealUnderGrafMenuItem");
+    }
+    QApplication::processEvents();
+    EXPECT_GE(Resultater().size(), 9u);  // coefficients, function, tangent, area
+    EXPECT_GT(form->GrafImage[1].width(), 0);
+    if (!billedmappe) return;
+    const QString mappeQ = QString::fromLocal8Bit(billedmappe);
+    form->grab().save(mappeQ + QStringLiteral("/grafark_maksimeret.png"));
+    QProcess::execute(QStringLiteral("import"),
+                      {QStringLiteral("-window"), QStringLiteral("root"), mappeQ + QStringLiteral("/skaerm.png")});
+    for (const char* navn : {"/eksport.png", "/eksport.svg"}) {
+        ModalSvar svar;
+        EksporterMed(svar, "16", "17", 300);
+        flade.FilSvar.push_back(FraQString(mappeQ) + navn);
+        Menu("EksporterGrafMenuItem");
     }
 }
 
