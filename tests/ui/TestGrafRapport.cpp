@@ -27,6 +27,7 @@
 
 #include "FormTestHjaelp.h"
 #include "TestDialogHjaelp.h"
+#include "TestUdskrivHjaelp.h"
 #include "ui/GrafBillede.h"
 #include "ui/GrafVisning.h"
 
@@ -229,6 +230,20 @@ TEST_F(GrafRapport, CopiedTheGraphIsAnImageOnTheClipboard) {
     ASSERT_FALSE(kopi.isNull());
     // The sheet's 550 pixels at 96 per inch, at 300 dpi.
     EXPECT_EQ(kopi.width(), int(std::lround(550 * 300 / 96.0)));
+}
+
+TEST_F(GrafRapport, PrintingTheSheetDrawsTheGraphAgainAtThePrintersResolution) {
+    TegnPendul();
+    PdfPrinter pdf(mappe + "/ark.pdf");
+    Menu("UdskrivArkMenuItem");
+    ASSERT_TRUE(pdf.Findes());
+    bool laest = false;
+    const auto linier = pdf.Linier(laest);
+    if (!laest) GTEST_SKIP() << "no pdftotext";
+    // The window's picture holds no text; the axes' labels come from the replayed list.
+    std::string alt;
+    for (const auto& l : linier) alt += l + "\n";
+    for (const char* t : {"1.0", "2.0", "2.5"}) EXPECT_NE(alt.find(t), std::string::npos) << t << "\n" << alt;
 }
 
 TEST_F(GrafRapport, OnlyFromAGraphSheet) {
