@@ -222,6 +222,36 @@ TEST_F(GrafRapport, ExportedAsPngSvgAndPdf) {
     }
 }
 
+TEST_F(GrafRapport, ASizeThatIsNoNumberOrANameWithoutAType) {
+    TegnPendul();
+    struct Raekke {
+        const char *bredde, *hoejde;
+    };
+    for (const Raekke& r : {Raekke{"abc", "8"}, Raekke{"10", "0,5"}, Raekke{"101", "8"}, Raekke{"", "8"}}) {
+        flade.Vist.clear();
+        ModalSvar svar;
+        EksporterMed(svar, r.bredde, r.hoejde, 300);
+        Menu("EksporterGrafMenuItem");
+        // Told, and no file asked for.
+        EXPECT_EQ(flade.Tekster(), std::vector<std::string>{"Bredde og h\xF8jde skal v\xE6re tal fra 1 til 100 cm"})
+            << r.bredde << " x " << r.hoejde;
+    }
+    // A decimal comma is a number; a name without a type becomes a PNG picture.
+    flade.Vist.clear();
+    ModalSvar svar;
+    EksporterMed(svar, "2,54", "2,54", 100);
+    flade.FilSvar.push_back(mappe + "/uden_type");
+    Menu("EksporterGrafMenuItem");
+    EXPECT_EQ(flade.Vist.size(), 1u);  // only the file dialog
+    EXPECT_EQ(QImage(TilQString(mappe + "/uden_type.png")).size(), QSize(100, 100));
+    // Cancelled in the dialog: nothing more is asked.
+    flade.Vist.clear();
+    ModalSvar annuller;
+    annuller([](QWidget* d) { Kontrol<QPushButton>(d, "CancelButton")->click(); });
+    Menu("EksporterGrafMenuItem");
+    EXPECT_TRUE(flade.Vist.empty());
+}
+
 TEST_F(GrafRapport, CopiedTheGraphIsAnImageOnTheClipboard) {
     TegnPendul();
     QGuiApplication::clipboard()->clear();
