@@ -50,10 +50,6 @@ public:
     void StatistikCheckBoxClick();
     void TegnFunktionButtonClick();
 
-    // The window's default size, at which the image is 550 x 490; a larger
-    // window gives the image the extra room, the fields move along beside it.
-    static constexpr int StandardVinduesBredde = 800, StandardVinduesHoejde = 570;
-
     // ---- controls ----
     std::unique_ptr<plotvik::TGrafVisning> Visning;  // the picture: draw list and pixel image
     const QImage& GrafImage() const;                 // the pixels of Graf<s>Image ("Glatte linjer" off)
@@ -68,9 +64,6 @@ public:
     QCheckBox *StatistikCheckBox = nullptr, *TegnKunPunkterCheckBox = nullptr, *BeholdGrafCheckBox = nullptr;
     QPushButton *TegnGrafButton = nullptr, *TegnFunktionButton = nullptr;
 
-protected:
-    void resizeEvent(QResizeEvent* e) override;
-
 signals:
     // A press on the image, in image pixels: the graph tools work across sheets.
     void MusNed(int ark, Qt::MouseButton knap, int x, int y);
@@ -84,6 +77,4 @@ private:
     plotvik::TTegneTilstand& tegning_;
     // The fields that show once a table has been computed.
     std::vector<QWidget*> felter_;
-    // The fields beside the image with their places at the default size.
-    std::vector<std::pair<QWidget*, QRect>> sidefelter_;
 };
