@@ -26,6 +26,7 @@ void SaetGlatteLinjer(bool glat);  // remembered for the next run too
 class TGrafVisning {
 public:
     TGrafVisning(TBilledGrafik& grafik, int ark, QSize stoerrelse = QSize(550, 490));
+    ~TGrafVisning();
     TGrafVisning(const TGrafVisning&) = delete;
     TGrafVisning& operator=(const TGrafVisning&) = delete;
 
@@ -38,12 +39,16 @@ public:
     // A white sheet and an empty list.
     void Ryd();
     // A new logical size: the pixel image is drawn again from the list and
-    // the sheet's view port is stretched to it.
+    // the sheet's view port is stretched to it. The graph layer keeps one
+    // current view port for all sheets, so every sheet of the same layer
+    // follows at once, also one not shown.
     void SaetStoerrelse(QSize stoerrelse);
     // What the screen shows at device-pixel ratio dpr.
     const QImage& Vist(qreal dpr);
 
 private:
+    void SaetEgenStoerrelse(QSize stoerrelse);
+
     TBilledGrafik& Grafik;
     int Ark;
     QImage Billede;

@@ -14,6 +14,7 @@
 #include "graphs/Fourier.h"
 #include "graphs/GrafTegning.h"
 #include "graphs/GrafVaerktoej.h"
+#include "graphs/PlotvikImageGraphics.h"
 #include "support/FakeFlade.h"
 #include "ui/GrafVisning.h"
 
@@ -116,6 +117,24 @@ TEST(TestGrafVisning, SmoothLinesAreDrawnAtTheScreensResolution) {
         a.visning.Vist(2).save(QString::fromLocal8Bit(mappe) + QStringLiteral("/grafvisning_glat_dpr2.png"));
         a.visning.Pixelbillede().save(QString::fromLocal8Bit(mappe) + QStringLiteral("/grafvisning_pixel.png"));
     }
+}
+
+TEST(TestGrafVisning, TheSheetsOfOneLayerFollowEachOther) {
+    // Sheet 2 drawn, then only sheet 1's widget resized (sheet 2 not shown):
+    // both pictures and both view ports take the new size, since the layer
+    // has one current view port for all sheets.
+    TBilledGrafik g;
+    TGrafVisning en(g, 1), to(g, 2);
+    OpsaetKoordinatsystem(g, en.Tegneflade(), 1, "x", "y", 0, 0, 8, 50);
+    OpsaetKoordinatsystem(g, to.Tegneflade(), 2, "x", "y", 0, 0, 8, 50);
+    en.SaetStoerrelse(QSize(1100, 980));
+    EXPECT_EQ(to.Stoerrelse(), QSize(1100, 980));
+    for (int s = 1; s <= 2; ++s) {
+        EXPECT_EQ(g.ViewPortEntry(s).Hoejre, 1099) << s;
+        EXPECT_EQ(g.ViewPortEntry(s).Bund, 979) << s;
+    }
+    // The current view port (sheet 2's, the last set up) maps at the new size: x = 0 at 0.8 * 1099 / 9.6.
+    EXPECT_EQ(g.PixelX(0), int(std::nearbyint(0.8 * 1099 / 9.6)));
 }
 
 TEST(TestGrafVisning, GlatteLinjerIsKeptForTheNextRun) {
