@@ -47,13 +47,24 @@ int TTegneliste::TilfoejTekst(const std::string& t) {
     return int(Tekster.size()) - 1;
 }
 
+bool TTegneliste::SammePunkt(const TTrinPunkt& a, const TTrinPunkt& b) const {
+    return a.X == b.X && a.Y == b.Y && a.DX == b.DX && a.DY == b.DY && a.Verden == b.Verden &&
+           Afbildninger[std::size_t(a.Afbildning)] == Afbildninger[std::size_t(b.Afbildning)];
+}
+
+bool TTegneliste::SammeTrin(const TTegneTrin& a, const TTegneTrin& b) const {
+    return a.Art == b.Art && a.Tilstand == b.Tilstand && a.PenselStil == b.PenselStil && a.PenBredde == b.PenBredde &&
+           a.Farve == b.Farve && a.PenselFarve == b.PenselFarve && a.Tekst < 0 && b.Tekst < 0 &&
+           SammePunkt(a.A, b.A) && SammePunkt(a.B, b.B);
+}
+
 void TTegneliste::Tilfoej(const TTegneTrin& t) {
     Aendret();
     if (Omvendbar(t.Tilstand)) {
         // Xor and invert commute with each other, so the earlier twin may be
         // anywhere among the trailing run of such steps.
         for (std::size_t i = Trin.size(); i-- > 0 && Omvendbar(Trin[i].Tilstand);) {
-            if (Trin[i] == t) {
+            if (SammeTrin(Trin[i], t)) {
                 Trin.erase(Trin.begin() + std::ptrdiff_t(i));
                 return;
             }
@@ -75,13 +86,14 @@ void TOptagendeLaerred::Anker(const TAfbildning& a, double x, double y) {
 
 TTrinPunkt TOptagendeLaerred::Punkt(int px, int py) {
     TTrinPunkt p;
-    TAfbildning a = HarAnker ? AnkerAfb : TAfbildning{};
+    const long dx = long(px) - AnkerPX, dy = long(py) - AnkerPY;
+    p.Verden = HarAnker && std::labs(dx) <= AnkerRaekkevidde && std::labs(dy) <= AnkerRaekkevidde;
+    // A plain pixel needs only the size of the image it was drawn on.
+    TAfbildning a = p.Verden ? AnkerAfb : TAfbildning{};
     a.BilledBredde = Maal.Bredde();
     a.BilledHoejde = Maal.Hoejde();
     p.Afbildning = Liste.TilfoejAfbildning(a);
-    const long dx = long(px) - AnkerPX, dy = long(py) - AnkerPY;
-    if (HarAnker && std::labs(dx) <= AnkerRaekkevidde && std::labs(dy) <= AnkerRaekkevidde) {
-        p.Verden = true;
+    if (p.Verden) {
         p.X = AnkerX;
         p.Y = AnkerY;
         p.DX = int(dx);

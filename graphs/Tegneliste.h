@@ -76,6 +76,10 @@ public:
     void Aendret() { ++Version_; }
 
 private:
+    // Equal on the image, whichever entry of the mapping table a point names.
+    bool SammePunkt(const TTrinPunkt& a, const TTrinPunkt& b) const;
+    bool SammeTrin(const TTegneTrin& a, const TTegneTrin& b) const;
+
     std::uint64_t Version_ = 0;
 };
 

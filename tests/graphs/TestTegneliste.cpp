@@ -241,6 +241,19 @@ TEST(TestTegneliste, AnXorMarkDrawnTwiceLeavesNothing) {
     }
     EXPECT_EQ(liste.Trin.size(), trin);
     EXPECT_TRUE(SammePixels(l, foer));  // the canvas itself is back as it was
+    // A mark kept in pixels between the two halves does not hide the twins.
+    g.MoveToW(optager, 1, 10);
+    g.LineToW(optager, 2, 20);
+    optager.Anker(TAfbildning{}, 0, 0);  // what follows is far from any anchor: plain pixels
+    optager.FlytTil(900, 50);
+    optager.LinjeTil(950, 60);
+    g.MoveToW(optager, 1, 10);
+    g.LineToW(optager, 2, 20);
+    EXPECT_EQ(liste.Trin.size(), trin + 1);  // only the pixel mark is left
+    optager.FlytTil(900, 50);
+    optager.LinjeTil(950, 60);
+    EXPECT_EQ(liste.Trin.size(), trin);
+    EXPECT_TRUE(SammePixels(l, foer));
     // A copy-mode line between the two halves keeps both xor lines.
     g.MoveToW(optager, 0, 25);
     g.LineToW(optager, 8, 25);
