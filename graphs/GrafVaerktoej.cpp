@@ -125,9 +125,30 @@ int TArkAfbildning::PixelY(double y) const { return vp_.Bund - TilPixel((y - v_.
 int TArkAfbildning::ScaledY(double dy) { return TilPixel(dy * sy_); }
 double TArkAfbildning::VerdenX(int px) const { return (px - vp_.Venstre) / sx_ + v_.XMin; }
 double TArkAfbildning::VerdenY(int py) const { return (vp_.Bund - py) / sy_ + v_.YMin; }
-void TArkAfbildning::FlytTilW(double x, double y) { billede_.FlytTil(PixelX(x), PixelY(y)); }
-void TArkAfbildning::LinjeTilW(double x, double y) { billede_.LinjeTil(PixelX(x), PixelY(y)); }
-void TArkAfbildning::SortPixelW(double x, double y) { billede_.SaetPixel(PixelX(x), PixelY(y), Sort); }
+TAfbildning TArkAfbildning::Afbildning() const {
+    TAfbildning a;
+    a.Venstre = vp_.Venstre;
+    a.Top = vp_.Top;
+    a.Bredde = vp_.Hoejre - vp_.Venstre;
+    a.Hoejde = vp_.Bund - vp_.Top;
+    a.XMin = v_.XMin;
+    a.YMin = v_.YMin;
+    a.Sx = sx_;
+    a.Sy = sy_;
+    return a;
+}
+void TArkAfbildning::FlytTilW(double x, double y) {
+    billede_.Anker(Afbildning(), x, y);
+    billede_.FlytTil(PixelX(x), PixelY(y));
+}
+void TArkAfbildning::LinjeTilW(double x, double y) {
+    billede_.Anker(Afbildning(), x, y);
+    billede_.LinjeTil(PixelX(x), PixelY(y));
+}
+void TArkAfbildning::SortPixelW(double x, double y) {
+    billede_.Anker(Afbildning(), x, y);
+    billede_.SaetPixel(PixelX(x), PixelY(y), Sort);
+}
 
 // ---- the commands ----
 

@@ -74,6 +74,7 @@ public:
     int PixelY(double y) const;
     double VerdenX(int px) const;
     double VerdenY(int py) const;
+    TAfbildning Afbildning() const;
     int ScaledY(double dy) override;
     void FlytTilW(double x, double y) override;
     void LinjeTilW(double x, double y) override;

@@ -2,6 +2,7 @@
 // this; the window adapts it to a QImage, tests use a recording or software canvas.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -17,6 +18,32 @@ inline constexpr TFarve RGB(int r, int g, int b) {
 enum class TPenTilstand { Kopier, Xor, Invers };
 enum class TPenselStil { Solid, Tom, Skraa };  // Skraa: diagonal hatching
 enum TSkriftStil : int { Normal = 0, Fed = 1, Kursiv = 2, Understreget = 4 };
+
+// A world-to-pixel mapping as the graph layer uses it: the view port's left
+// and top pixel and its size, the window's lower left corner and the scale.
+// The image size is filled in by whoever keeps the mapping with a drawing.
+struct TAfbildning {
+    int Venstre = 0, Top = 0, Bredde = 0, Hoejde = 0;
+    double XMin = 0, YMin = 0, Sx = 0, Sy = 0;
+    int BilledBredde = 0, BilledHoejde = 0;
+    bool operator==(const TAfbildning&) const = default;
+};
+
+// Pixels far outside any image are held within +-2^30 so that a huge world
+// value never overflows.
+inline int KlemPixel(double v) {
+    constexpr double g = 1073741824.0;
+    if (!(v > -g)) return -int(g);
+    if (v > g) return int(g);
+    return int(v);
+}
+// The pixel rule of the graph layer, rounding halves to even.
+inline int AfbildX(const TAfbildning& a, double x) {
+    return KlemPixel(std::nearbyint((x - a.XMin) * a.Sx) + a.Venstre);
+}
+inline int AfbildY(const TAfbildning& a, double y) {
+    return KlemPixel(double(a.Top) + a.Hoejde - std::nearbyint((y - a.YMin) * a.Sy));
+}
 
 class Laerred {
 public:
@@ -47,6 +74,32 @@ public:
     virtual void SkrivTekst(int x, int y, const std::string& tekst) = 0;  // top-left corner, on the brush colour
     virtual int TekstBredde(const std::string& tekst) const = 0;
     virtual int TekstHoejde(const std::string& tekst) const = 0;
+
+    // Where the pixel coordinates that follow come from: the world point
+    // (x, y) under mapping a. A canvas that keeps a sheet's draw list uses it
+    // to redraw the sheet at another size; other canvases ignore it.
+    virtual void Anker(const TAfbildning& a, double x, double y) {
+        (void)a, (void)x, (void)y;
+    }
+
+    // Positions between pixels, for canvases that draw smoothly at any
+    // resolution (pixel (i, j) has its centre at i + 0.5, j + 0.5 there).
+    // A pixel canvas rounds them to whole pixels.
+    virtual void FlytTilF(double x, double y) { FlytTil(Rund(x), Rund(y)); }
+    virtual void LinjeTilF(double x, double y) { LinjeTil(Rund(x), Rund(y)); }
+    virtual void EllipseF(double x1, double y1, double x2, double y2) {
+        Ellipse(Rund(x1), Rund(y1), Rund(x2), Rund(y2));
+    }
+    virtual void SaetPixelF(double x, double y, TFarve f) { SaetPixel(Rund(x), Rund(y), f); }
+    virtual void SkrivTekstF(double x, double y, const std::string& tekst) {
+        SkrivTekst(Rund(x), Rund(y), tekst);
+    }
+    // What follows is a new figure (a marker, a curve, a tick): a vector
+    // file keeps each figure as one element. Pixel canvases ignore it.
+    virtual void NyFigur() {}
+
+protected:
+    static int Rund(double v) { return KlemPixel(std::nearbyint(v)); }
 };
 
 }  // namespace plotvik

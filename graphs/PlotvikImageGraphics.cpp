@@ -62,6 +62,46 @@ int TickAntal(double a, double b, double& step) {
 
 }  // namespace
 
+void StraekInterval(int& start, int& laengde, int gammel, int ny) {
+    if (gammel <= 0 || ny <= 0 || gammel == ny) return;
+    const double f = double(ny) / gammel;
+    const int a = int(std::lround(start * f));
+    const int b = int(std::lround((double(start) + laengde + 1) * f)) - 1;
+    start = a;
+    laengde = b > a ? b - a : 0;
+}
+
+void TBilledGrafik::TilpasViewPort(int i, int gammelBredde, int gammelHoejde, int nyBredde, int nyHoejde) {
+    TViewPort& v = ViewPorte[Indeks(i)];
+    if (v.Hoejre <= v.Venstre || v.Bund <= v.Top) return;  // never set up
+    int x = v.Venstre, b = v.Hoejre - v.Venstre, y = v.Top, h = v.Bund - v.Top;
+    StraekInterval(x, b, gammelBredde, nyBredde);
+    StraekInterval(y, h, gammelHoejde, nyHoejde);
+    v.Venstre = x;
+    v.Hoejre = x + b;
+    v.Top = y;
+    v.Bund = y + h;
+    if (ViewPortNo != Indeks(i)) return;
+    GoerViewPortAktuel(i);
+    if (Aktuelt.XMax != Aktuelt.XMin && Aktuelt.YMax != Aktuelt.YMin) {
+        SkalaX = Bredde / (Aktuelt.XMax - Aktuelt.XMin);
+        SkalaY = Hoejde / (Aktuelt.YMax - Aktuelt.YMin);
+    }
+}
+
+TAfbildning TBilledGrafik::Afbildning() const {
+    TAfbildning a;
+    a.Venstre = Venstre;
+    a.Top = Top;
+    a.Bredde = Bredde;
+    a.Hoejde = Hoejde;
+    a.XMin = Aktuelt.XMin;
+    a.YMin = Aktuelt.YMin;
+    a.Sx = SkalaX;
+    a.Sy = SkalaY;
+    return a;
+}
+
 void TBilledGrafik::SetViewPort(int i, int venstre, int top, int hoejre, int bund, TFarve farve) {
     ViewPorte[Indeks(i)] = TViewPort{venstre, top, hoejre, bund, farve};
 }
@@ -112,13 +152,9 @@ void TBilledGrafik::ClearViewPort(Laerred& billede, int i) {
     FyldViewPort(billede);
 }
 
-int TBilledGrafik::PixelX(double x) const {
-    return TilPixel(std::nearbyint((x - Aktuelt.XMin) * SkalaX) + Venstre);
-}
+int TBilledGrafik::PixelX(double x) const { return AfbildX(Afbildning(), x); }
 
-int TBilledGrafik::PixelY(double y) const {
-    return TilPixel(double(Top) + Hoejde - std::nearbyint((y - Aktuelt.YMin) * SkalaY));
-}
+int TBilledGrafik::PixelY(double y) const { return AfbildY(Afbildning(), y); }
 
 int TBilledGrafik::ScaledY(double dy) const { return TilPixel(std::nearbyint(dy * SkalaY)); }
 
@@ -131,6 +167,7 @@ double TBilledGrafik::WorldY(int py) const {
 void TBilledGrafik::MoveToW(Laerred& billede, double x, double y) {
     PunktX = x;
     PunktY = y;
+    billede.Anker(Afbildning(), x, y);
     billede.FlytTil(PixelX(x), PixelY(y));
 }
 
@@ -139,6 +176,7 @@ void TBilledGrafik::MoveRelW(Laerred& billede, double dx, double dy) {
 }
 
 void TBilledGrafik::LineToW(Laerred& billede, double x, double y) {
+    billede.Anker(Afbildning(), x, y);
     billede.LinjeTil(PixelX(x), PixelY(y));
     PunktX = x;
     PunktY = y;
@@ -149,15 +187,18 @@ void TBilledGrafik::LineRelW(Laerred& billede, double dx, double dy) {
 }
 
 void TBilledGrafik::TextOutW(Laerred& billede, const std::string& tekst, double x, double y) {
+    billede.Anker(Afbildning(), x, y);
     billede.SkrivTekst(PixelX(x), PixelY(y), tekst);
 }
 
 void TBilledGrafik::PutPixelW(Laerred& billede, TFarve farve, double x, double y) {
+    billede.Anker(Afbildning(), x, y);
     billede.SaetPixel(PixelX(x), PixelY(y), farve);
 }
 
 void TBilledGrafik::TegnKryds(Laerred& billede, double x, double y) {
     const int X = PixelX(x), Y = PixelY(y);
+    billede.Anker(Afbildning(), x, y);  // the marker's pixels are offsets from its point
     billede.FlytTil(X - 3, Y - 3);
     billede.LinjeTil(X + 3, Y + 3);
     billede.FlytTil(X - 3, Y + 3);
@@ -166,6 +207,7 @@ void TBilledGrafik::TegnKryds(Laerred& billede, double x, double y) {
 
 void TBilledGrafik::TegnCirkel(Laerred& billede, double x, double y) {
     const int X = PixelX(x), Y = PixelY(y);
+    billede.Anker(Afbildning(), x, y);  // the marker's pixels are offsets from its point
     const TPenselStil stil = billede.PenselStil();
     const TFarve pen = billede.PenFarve(), pensel = billede.PenselFarve();
     billede.SaetPenselStil(TPenselStil::Solid);
@@ -180,6 +222,7 @@ void TBilledGrafik::TegnCirkel(Laerred& billede, double x, double y) {
 
 void TBilledGrafik::TegnRuder(Laerred& billede, double x, double y) {
     const int X = PixelX(x), Y = PixelY(y);
+    billede.Anker(Afbildning(), x, y);  // the marker's pixels are offsets from its point
     const TFarve pen = billede.PenFarve();
     billede.SaetPenFarve(Sort);
     billede.FlytTil(X - 4, Y);

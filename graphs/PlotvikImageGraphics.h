@@ -21,6 +21,10 @@ struct TVindue {
     double XMin = 0, YMin = 0, XMax = 0, YMax = 0;
 };
 
+// A run of pixels [start, start + laengde] of an image `gammel` pixels wide,
+// stretched to an image `ny` pixels wide: the whole image stays the whole image.
+void StraekInterval(int& start, int& laengde, int gammel, int ny);
+
 // One instance lives for the whole run (TTegneTilstand::Grafik). The layer
 // checks nothing: callers make sure a window has non-empty ranges.
 class TBilledGrafik {
@@ -35,6 +39,14 @@ public:
     void SelectViewPort(Laerred& billede, int i);
     // Makes view port i current and fills it; scale, window and current point stay.
     void ClearViewPort(Laerred& billede, int i);
+
+    // A new size of the images (all three have one size): view port i is
+    // stretched from the old to the new image size, as a redrawn sheet is
+    // (StraekInterval), and the scale follows when it is the current one.
+    void TilpasViewPort(int i, int gammelBredde, int gammelHoejde, int nyBredde, int nyHoejde);
+
+    // The current mapping, as the canvas's draw list keeps it.
+    TAfbildning Afbildning() const;
 
     // Pixel <-> world, rounding halves to even. Pixels far outside any image
     // are held within +-2^30 so that a huge world value never overflows.

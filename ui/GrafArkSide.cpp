@@ -16,7 +16,7 @@
 #include "graphs/Fourier.h"
 #include "graphs/GrafVaerktoej.h"
 #include "ui/GrafBillede.h"
-#include "ui/QtLaerred.h"
+#include "ui/GrafVisning.h"
 #include "ui/Tegnsaet.h"
 
 using namespace plotvik;
@@ -53,10 +53,8 @@ TGrafArkSide::TGrafArkSide(int ark, TProjekt& p, TGrafArkene& arkene, TTegneTils
     : QWidget(parent), ark_(ark), p_(p), arkene_(arkene), tegning_(tegning) {
     setObjectName(N("GrafArk%1", ark));
     setFont(skrift);  // the window's; the sheet is made before it is placed in the window
-    GrafImage = QImage(550, 490, QImage::Format_RGB32);
-    GrafImage.fill(Qt::white);
-    GrafLaerred = std::make_unique<QtLaerred>(GrafImage);
-    Data().Billede = GrafLaerred.get();
+    Visning = std::make_unique<TGrafVisning>(tegning_.Grafik, ark, QSize(550, 490));
+    Data().Billede = &Visning->Tegneflade();
     Opbyg();
 
     connect(TegnGrafButton, &QPushButton::clicked, this, [this] { TegnGrafButtonClick(); });
@@ -74,7 +72,7 @@ TGrafArkSide::~TGrafArkSide() {
     // The controls go after this sheet's own part; their last signals must not reach it.
     for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
     // The engine's struct outlives the sheet; it must not keep the canvas.
-    if (Data().Billede == GrafLaerred.get()) Data().Billede = nullptr;
+    if (Data().Billede == &Visning->Tegneflade()) Data().Billede = nullptr;
 }
 
 TGrafArk& TGrafArkSide::Data() { return arkene_.Ark[ark_]; }
@@ -93,7 +91,7 @@ void TGrafArkSide::Opbyg() {
     GrafOverskriftLabel = overskrift;
     felter.push_back(overskrift);
 
-    GrafBilledeWidget = new TGrafBillede(s, &GrafImage, this);
+    GrafBilledeWidget = new TGrafBillede(s, Visning.get(), this);
     GrafBilledeWidget->setObjectName(N("Graf%1Image", s));
     GrafBilledeWidget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
@@ -190,6 +188,8 @@ void TGrafArkSide::Opbyg() {
     layout->setColumnStretch(0, 1);
 }
 
+const QImage& TGrafArkSide::GrafImage() const { return Visning->Pixelbillede(); }
+
 // ---------------------------------------------------------------- fields and struct
 
 void TGrafArkSide::TagTilbage() {
@@ -250,7 +250,7 @@ void TGrafArkSide::Nulstil() {
     a.PunktType = punkt;
     a.AntalGrafPunkter = oploesning.empty() ? "50" : oploesning;
     a.PolGradTekst = ark_ == 1 ? "Polynomiumgrad: " : "Polynomiumsgrad: ";
-    GrafImage.fill(Qt::white);
+    Visning->Ryd();
     Vis();
 }
 

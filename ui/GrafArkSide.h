@@ -22,8 +22,10 @@ class QCheckBox;
 class QGroupBox;
 class QListWidget;
 class QMenu;
-class QtLaerred;
 class TGrafBillede;
+namespace plotvik {
+class TGrafVisning;
+}
 
 class TGrafArkSide : public QWidget {
     Q_OBJECT
@@ -49,9 +51,9 @@ public:
     void TegnFunktionButtonClick();
 
     // ---- controls ----
-    QImage GrafImage;  // the pixels of Graf<s>Image
-    std::unique_ptr<QtLaerred> GrafLaerred;
-    TGrafBillede* GrafBilledeWidget = nullptr;  // shows GrafImage; objectName Graf<s>Image
+    std::unique_ptr<plotvik::TGrafVisning> Visning;  // the picture: draw list and pixel image
+    const QImage& GrafImage() const;                 // the pixels of Graf<s>Image ("Glatte linjer" off)
+    TGrafBillede* GrafBilledeWidget = nullptr;       // shows the picture; objectName Graf<s>Image
     QLabel *GrafOverskriftLabel = nullptr, *GrafTypeLabel = nullptr, *PolGradLabel = nullptr;
     QLineEdit *XakseEdit = nullptr, *YakseEdit = nullptr, *xminEdit = nullptr, *xmaxEdit = nullptr,
               *yminEdit = nullptr, *ymaxEdit = nullptr, *AntalGrafPunkterEdit = nullptr;

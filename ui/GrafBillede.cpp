@@ -1,21 +1,29 @@
-// Shows a graph sheet's image and passes the mouse on.
+// Shows a graph sheet's picture and passes the mouse on.
 #include "ui/GrafBillede.h"
 
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
-TGrafBillede::TGrafBillede(int ark, QImage* billede, QWidget* parent)
-    : QWidget(parent), ark_(ark), billede_(billede) {
+#include "ui/GrafVisning.h"
+
+TGrafBillede::TGrafBillede(int ark, plotvik::TGrafVisning* visning, QWidget* parent)
+    : QWidget(parent), ark_(ark), visning_(visning) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QSize TGrafBillede::sizeHint() const { return billede_ ? billede_->size() : QSize(550, 490); }
+QSize TGrafBillede::sizeHint() const { return QSize(550, 490); }
 
 void TGrafBillede::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     maler.fillRect(rect(), Qt::white);
-    if (billede_) maler.drawImage(0, 0, *billede_);
+    if (visning_) maler.drawImage(0, 0, visning_->Vist(devicePixelRatioF()));
+}
+
+void TGrafBillede::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (visning_) visning_->SaetStoerrelse(size());
+    update();
 }
 
 void TGrafBillede::mousePressEvent(QMouseEvent* e) {

@@ -1,16 +1,21 @@
-// The widget of a graph image (Graf<s>Image): shows the sheet's QImage and
-// reports mouse presses; a right click also opens the graph pop-up menu.
+// The widget of a graph image (Graf<s>Image): shows the sheet's picture at
+// the widget's size and the screen's device-pixel ratio, and reports mouse
+// presses in the picture's logical pixels; a right click also opens the
+// graph pop-up menu. A new size redraws the picture from its draw list.
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 
 class QMenu;
 
+namespace plotvik {
+class TGrafVisning;
+}
+
 class TGrafBillede : public QWidget {
     Q_OBJECT
 public:
-    TGrafBillede(int ark, QImage* billede, QWidget* parent = nullptr);
+    TGrafBillede(int ark, plotvik::TGrafVisning* visning, QWidget* parent = nullptr);
     int Ark() const { return ark_; }
     void SaetPopupMenu(QMenu* menu) { popup_ = menu; }
     QSize sizeHint() const override;
@@ -21,9 +26,10 @@ signals:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     int ark_;
-    QImage* billede_;
+    plotvik::TGrafVisning* visning_;
     QMenu* popup_ = nullptr;
 };

@@ -28,6 +28,7 @@
 #include "files/PlotvikFiler.h"
 #include "ui/CelleModel.h"
 #include "ui/GrafBillede.h"
+#include "ui/GrafVisning.h"
 #include "ui/PlotvikUnitIntern.h"
 #include "ui/QtLaerred.h"
 #include "ui/TekstArk.h"
@@ -131,15 +132,12 @@ const TTabelKontroller& TPlotvikForm::TabelKontroller(int t) const {
     return side ? side->K(t) : ingen;
 }
 
-QImage& TPlotvikForm::GrafBilledeFor(int s) {
-    static QImage ingen;
-    return GrafSideNo(s) ? GrafSide[s]->GrafImage : ingen;
+const QImage& TPlotvikForm::GrafBilledeFor(int s) {
+    static const QImage ingen;
+    return GrafSideNo(s) ? GrafSide[s]->GrafImage() : ingen;
 }
 
-std::unique_ptr<QtLaerred>& TPlotvikForm::GrafLaerredFor(int s) {
-    static std::unique_ptr<QtLaerred> ingen;
-    return GrafSideNo(s) ? GrafSide[s]->GrafLaerred : ingen;
-}
+TGrafVisning* TPlotvikForm::GrafVisningFor(int s) { return GrafSideNo(s) ? GrafSide[s]->Visning.get() : nullptr; }
 
 void TPlotvikForm::OpsaetTabelGrid(int t) {
     if (TTabelArk* side = TabelSideFor(t)) side->OpsaetTabelGrid(t);

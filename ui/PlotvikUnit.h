@@ -139,11 +139,11 @@ public:
     TOpslag<QLabel*> VariabelLabel = TabelFelt(&TTabelKontroller::VariabelLabel);
     TOpslag<QLabel*> GnsLabel = TabelFelt(&TTabelKontroller::GnsLabel);
     TOpslag<QLabel*> VariansLabel = TabelFelt(&TTabelKontroller::VariansLabel);
-    QImage& GrafBilledeFor(int ark);
-    std::unique_ptr<QtLaerred>& GrafLaerredFor(int ark);
-    TOpslag<QImage&> GrafImage{[this](int s) -> QImage& { return GrafBilledeFor(s); }};
-    TOpslag<std::unique_ptr<QtLaerred>&> GrafLaerred{
-        [this](int s) -> std::unique_ptr<QtLaerred>& { return GrafLaerredFor(s); }};
+    const QImage& GrafBilledeFor(int ark);
+    plotvik::TGrafVisning* GrafVisningFor(int ark);
+    // The pixels of Graf<s>Image: the picture as drawn with "Glatte linjer" off.
+    TOpslag<const QImage&> GrafImage{[this](int s) -> const QImage& { return GrafBilledeFor(s); }};
+    TOpslag<plotvik::TGrafVisning*> GrafVisning{[this](int s) { return GrafVisningFor(s); }};
     TOpslag<TGrafBillede*> GrafBilledeWidget = GrafFelt(&TGrafArkSide::GrafBilledeWidget);
     TOpslag<QLabel*> GrafOverskriftLabel = GrafFelt(&TGrafArkSide::GrafOverskriftLabel);
     TOpslag<QLabel*> GrafTypeLabel = GrafFelt(&TGrafArkSide::GrafTypeLabel);
@@ -183,6 +183,9 @@ public:
     TArealUnderGrafDialog* ArealUnderGrafDialog = nullptr;
 
     // Menu items the graph tools enable later.
+    QAction* GlatteLinjerMenuItem = nullptr;  // a check item, kept with QSettings
+    // The graph sheet in front (1..3), or 0 when another page is.
+    int ForrestGrafArk() const;
     QAction* DifferentialkvotientAfFunktionMenuItem = nullptr;
     QAction* TegnTangentTilFunktionMenuItem = nullptr;
     QAction* ArealUnderFunktionMenuItem = nullptr;
@@ -244,6 +247,8 @@ public slots:
     void UdskrivArkMenuItemClick();
     void UdskrivGrafresultaterMenuItemClick();
     void UdskrivTekstMenuItemClick();
+    void EksporterGrafMenuItemClick();
+    void KopierGrafMenuItemClick();
     void AfslutMenuItemClick();
     void ImporterDataMenuItemClick();
     void EksporterTabelMenuItemClick();
@@ -273,6 +278,7 @@ public slots:
     void ProgramstyringMenuItemClick();
     void KontrolafInddataMenuItemClick();
     void StatistikPaamaalingerMenuItemClick();
+    void GlatteLinjerMenuItemClick();
     // "Hjælp" (PlotvikUnit.cpp)
     void HjaelpMenuItemClick();
     // Graph sheet s = 1..3 (the first three handled by the sheet itself)

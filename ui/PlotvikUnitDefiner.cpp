@@ -3,6 +3,7 @@
 // dialog and, on OK, appends one keyword line to the text sheet; the lines
 // and the running numbers come from files/Opbygning.
 #include <QListWidget>
+#include <QPainter>
 #include <QPrinter>
 #include <QTabWidget>
 
@@ -14,6 +15,9 @@
 #include "ui/InddataKonstantDefinitionUnit.h"
 #include "ui/InddataVariabelDefinitionUnit.h"
 #include "ui/OverskriftDefinitionUnit.h"
+#include "ui/GrafBillede.h"
+#include "ui/GrafVisning.h"
+#include "ui/MalerLaerred.h"
 #include "ui/PlotvikUnit.h"
 #include "ui/ProgramStyringDialogUnit.h"
 #include "ui/TabelDefinitionUnit.h"
@@ -161,7 +165,19 @@ void TPlotvikForm::UdskrivTabelMenuItemClick() {
 void TPlotvikForm::UdskrivArkMenuItemClick() {
     QPrinter printer(QPrinter::HighResolution);
     if (!VaelgPrinter(printer, this)) return;
-    UdskrivBillede(printer, grab().toImage(), logicalDpiX());
+    // A graph sheet's graph is drawn again from its list at the printer's
+    // resolution, over its place in the window's picture.
+    TGrafArkSide* side = GrafSideNo(ForrestGrafArk());
+    std::function<void(QPainter&)> graf;
+    if (side)
+        graf = [this, side](QPainter& maler) {
+            const QPoint sted = side->GrafBilledeWidget->mapTo(this, QPoint(0, 0));
+            const QSize stoerrelse = side->Visning->Stoerrelse();
+            maler.translate(sted);
+            TMalerLaerred laerred(maler, stoerrelse.width(), stoerrelse.height(), GlatteLinjer());
+            Genafspil(side->Visning->Liste(), laerred, stoerrelse.width(), stoerrelse.height(), GlatteLinjer());
+        };
+    UdskrivBillede(printer, grab().toImage(), logicalDpiX(), graf);
 }
 
 void TPlotvikForm::UdskrivGrafresultaterMenuItemClick() {

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "ui/PlotvikUnit.h"
+#include "ui/GrafVisning.h"
 #include "ui/PlotvikUnitIntern.h"
 
 namespace plotvik {
@@ -41,6 +42,9 @@ void OpbygMenuer(TPlotvikForm& f) {
     forbind(Punkt(fil, QStringLiteral("Udskriv A&rk"), "UdskrivArkMenuItem"), &TPlotvikForm::UdskrivArkMenuItemClick);
     forbind(Punkt(fil, QStringLiteral("Udskriv &Grafresultater"), "UdskrivGrafresultaterMenuItem"), &TPlotvikForm::UdskrivGrafresultaterMenuItemClick);
     forbind(Punkt(fil, QStringLiteral("&Udskriv Tekst"), "UdskrivTekstMenuItem"), &TPlotvikForm::UdskrivTekstMenuItemClick);
+    fil->addSeparator();
+    forbind(Punkt(fil, QStringLiteral("&Eksporter graf..."), "EksporterGrafMenuItem"), &TPlotvikForm::EksporterGrafMenuItemClick);
+    forbind(Punkt(fil, QStringLiteral("Kopier graf"), "KopierGrafMenuItem"), &TPlotvikForm::KopierGrafMenuItemClick);
     fil->addSeparator();
     OpbygSenesteProjekter(f, fil);
     forbind(Punkt(fil, QStringLiteral("&Afslut"), "AfslutMenuItem"), &TPlotvikForm::AfslutMenuItemClick);
@@ -85,6 +89,10 @@ void OpbygMenuer(TPlotvikForm& f) {
     forbind(Punkt(valg, QStringLiteral("123"), "ProgramstyringMenuItem"), &TPlotvikForm::ProgramstyringMenuItemClick);
     forbind(Punkt(valg, QStringLiteral("&Kontrol af Inddata"), "KontrolafInddataMenuItem"), &TPlotvikForm::KontrolafInddataMenuItemClick);
     forbind(Punkt(valg, QStringLiteral("&Gennemsnit og Varians"), "StatistikPaamaalingerMenuItem"), &TPlotvikForm::StatistikPaamaalingerMenuItemClick);
+    f.GlatteLinjerMenuItem = Punkt(valg, QStringLiteral("Glatte linjer"), "GlatteLinjerMenuItem");
+    f.GlatteLinjerMenuItem->setCheckable(true);
+    f.GlatteLinjerMenuItem->setChecked(GlatteLinjer());
+    forbind(f.GlatteLinjerMenuItem, &TPlotvikForm::GlatteLinjerMenuItemClick);
 
     QAction* hjaelp = bar->addAction(QString::fromUtf8("Hjælp"));
     hjaelp->setObjectName(QStringLiteral("HjaelpMenuItem"));
@@ -97,6 +105,10 @@ void OpbygMenuer(TPlotvikForm& f) {
     forbind(Punkt(f.GrafPopupMenu, QStringLiteral("Find &DifferentialKvotient p\u00e5 graf"), "FindDifferentialKvotientPopupMenuItem"), &TPlotvikForm::FindDifferentialKvotientMenuItemClick);
     forbind(Punkt(f.GrafPopupMenu, QStringLiteral("Tegn &Tangent p\u00e5 graf"), "TegnTangentPaaGrafPopupMenuItem"), &TPlotvikForm::TegnTangentPaaGrafMenuItemClick);
     forbind(Punkt(f.GrafPopupMenu, QStringLiteral("&Areal under graf"), "ArealUnderGrafPopupMenuItem"), &TPlotvikForm::ArealUnderGrafMenuItemClick);
+    // ... and takes the graph out into a report.
+    f.GrafPopupMenu->addSeparator();
+    forbind(Punkt(f.GrafPopupMenu, QStringLiteral("&Eksporter graf..."), "EksporterGrafPopupMenuItem"), &TPlotvikForm::EksporterGrafMenuItemClick);
+    forbind(Punkt(f.GrafPopupMenu, QStringLiteral("Kopier graf"), "KopierGrafPopupMenuItem"), &TPlotvikForm::KopierGrafMenuItemClick);
 }
 
 }  // namespace plotvik

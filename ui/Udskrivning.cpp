@@ -62,15 +62,29 @@ void UdskrivLinier(QPrinter& printer, const std::vector<TUdskriftLinie>& linier)
 }
 
 void UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi) {
+    UdskrivBillede(printer, billede, skaermDpi, {});
+}
+
+void UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi,
+                    const std::function<void(QPainter&)>& tegnOven) {
     QPainter maler;
     if (!maler.begin(&printer)) return;
     if (skaermDpi <= 0) skaermDpi = 96;
     double skala = printer.resolution() / skaermDpi;
-    QSizeF stoerrelse(billede.width() * skala, billede.height() * skala);
+    // The image's size on the screen: a high-resolution screen's grab holds
+    // more pixels than that, which must not make the print larger.
+    const QSizeF logisk = billede.deviceIndependentSize();
+    QSizeF stoerrelse(logisk.width() * skala, logisk.height() * skala);
     QSizeF side = maler.viewport().size();
     if (stoerrelse.width() > side.width() || stoerrelse.height() > side.height())
         stoerrelse.scale(side, Qt::KeepAspectRatio);
     maler.drawImage(QRectF(QPointF(0, 0), stoerrelse), billede);
+    if (tegnOven && logisk.width() > 0 && logisk.height() > 0) {
+        maler.save();
+        maler.scale(stoerrelse.width() / logisk.width(), stoerrelse.height() / logisk.height());
+        tegnOven(maler);
+        maler.restore();
+    }
     maler.end();
 }
 

@@ -9,6 +9,7 @@
 
 #include "files/Udskrift.h"
 
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -29,5 +30,10 @@ void UdskrivLinier(QPrinter& printer, const std::vector<TUdskriftLinie>& linier)
 // Prints an image shown on a screen of skaermDpi dots per inch at the same
 // size on paper (made smaller, keeping its shape, when it does not fit the page).
 void UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi);
+// The same, then `tegnOven` draws on top in the image's logical pixels at
+// the printer's own resolution: a graph replayed from its draw list over
+// its place in the window's image.
+void UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi,
+                    const std::function<void(QPainter&)>& tegnOven);
 
 }  // namespace plotvik

@@ -16,6 +16,7 @@
 #include <QTextBrowser>
 
 #include "FormTestHjaelp.h"
+#include "ui/GrafVisning.h"
 #include "ui/GrafBillede.h"
 
 namespace plotvik::test {
@@ -86,6 +87,12 @@ TEST_F(FormStart, MenuItemsWithCaptionsNamesAndEnabledStates) {
         {"FindDifferentialKvotientPopupMenuItem", "Find &DifferentialKvotient p\xE5 graf", true},
         {"TegnTangentPaaGrafPopupMenuItem", "Tegn &Tangent p\xE5 graf", true},
         {"ArealUnderGrafPopupMenuItem", "&Areal under graf", true},
+        // Added: the graph into a report, and the smooth drawing option.
+        {"EksporterGrafMenuItem", "&Eksporter graf...", true},
+        {"KopierGrafMenuItem", "Kopier graf", true},
+        {"EksporterGrafPopupMenuItem", "&Eksporter graf...", true},
+        {"KopierGrafPopupMenuItem", "Kopier graf", true},
+        {"GlatteLinjerMenuItem", "Glatte linjer", true},
     };
     for (const auto& r : raekker) {
         QAction* a = form->findChild<QAction*>(QString::fromLatin1(r.navn));
@@ -100,8 +107,15 @@ TEST_F(FormStart, MenuItemsWithCaptionsNamesAndEnabledStates) {
     // The standard keys of copy and paste.
     EXPECT_EQ(form->findChild<QAction*>(QStringLiteral("KopierMenuItem"))->shortcut(), QKeySequence(QKeySequence::Copy));
     EXPECT_EQ(form->findChild<QAction*>(QStringLiteral("IndsaetMenuItem"))->shortcut(), QKeySequence(QKeySequence::Paste));
-    // The pop-up menu holds exactly the four graph tools.
-    EXPECT_EQ(form->GrafPopupMenu->actions().size(), 4);
+    // The pop-up menu holds the four graph tools, then (after a separator) export and copy.
+    QStringList popup;
+    for (QAction* a : form->GrafPopupMenu->actions()) popup << a->objectName();
+    EXPECT_EQ(popup, (QStringList{"AflaesFunktionsvaerdiPopupMenuItem", "FindDifferentialKvotientPopupMenuItem",
+                                  "TegnTangentPaaGrafPopupMenuItem", "ArealUnderGrafPopupMenuItem", "",
+                                  "EksporterGrafPopupMenuItem", "KopierGrafPopupMenuItem"}));
+    // "Glatte linjer" is a check item, on unless it was turned off.
+    QAction* glat = form->findChild<QAction*>(QStringLiteral("GlatteLinjerMenuItem"));
+    EXPECT_TRUE(glat->isCheckable());
 }
 
 struct KontrolRaekke {
@@ -174,7 +188,8 @@ TEST_F(FormStart, GraphSheetControls) {
         auto* billede = form->findChild<TGrafBillede*>(navn("Graf%1Image"));
         ASSERT_NE(billede, nullptr);
         EXPECT_EQ(form->GrafImage[s].size(), QSize(550, 490));
-        EXPECT_EQ(form->GrafArkene.Ark[s].Billede, reinterpret_cast<Laerred*>(form->GrafLaerred[s].get()));
+        // The passes draw on the sheet's recording canvas, which keeps the draw list.
+        EXPECT_EQ(form->GrafArkene.Ark[s].Billede, &form->GrafVisning[s]->Tegneflade());
         EXPECT_EQ(form->GrafOverskriftLabel[s]->objectName(), navn("Graf%1OverskriftLabel"));
         EXPECT_EQ(form->GrafOverskriftLabel[s]->text(), QString());  // emptied by the creation step
         EXPECT_EQ(form->findChild<QLineEdit*>(navn("AntalGrafPunkter%1Edit"))->text(), QStringLiteral("50"));

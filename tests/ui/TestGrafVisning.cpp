@@ -1,0 +1,149 @@
+// A graph sheet's picture in the window's terms: the real passes draw on
+// the sheet's recording canvas over its pixel image; the image is resized,
+// read with the mouse mapping and shown smoothly at a device-pixel ratio.
+// Limits x 0..8, y 0..50 on a 550 x 490 image (window -0.8..8.8 by -5..55):
+// 549 pixels for 9.6 x units and 489 for 60 y units.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QSettings>
+#include <cmath>
+#include <cstdlib>
+
+#include "graphs/Areal.h"
+#include "graphs/Fourier.h"
+#include "graphs/GrafTegning.h"
+#include "graphs/GrafVaerktoej.h"
+#include "graphs/PlotvikImageGraphics.h"
+#include "support/FakeFlade.h"
+#include "ui/GrafVisning.h"
+
+namespace plotvik {
+namespace {
+
+struct Ark {
+    test::FakeFlade flade;
+    TProjekt p;
+    TGrafArkene arkene;
+    TTegneTilstand tt;
+    TVaerktoejTilstand vt;
+    TGrafVisning visning{tt.Grafik, 1};
+
+    Ark() {
+        TilslutFourier(tt);
+        TTabelDef& t = p.Tabeller[1];
+        p.AntalTabeller = 1;
+        p.AktivTabel = 1;
+        t.AntalVariable = t.AntalInddata = 2;
+        t.AntalIndgange = 7;
+        t.Variable[1].Navn = "x";
+        t.Variable[2].Navn = "y";
+        t.Celler.Opret(2, 8);
+        for (int m = 1; m <= 7; ++m) {
+            t.Celler.SaetCelle(std::to_string(m - 1), 1, m + 1);
+            t.Celler.SaetCelle(std::to_string((m - 1) * (m - 1) + (m % 2)), 2, m + 1);
+        }
+        t.AntalGrafer = 1;
+        t.Grafer[1] = TGrafDef{"y - x", 1, "x", "y", 'P', 2, 0, 8, 0, 50};
+        TGrafArk& a = arkene.Ark[1];
+        a.Billede = &visning.Tegneflade();
+        a.XAkse = "x";
+        a.YAkse = "y";
+        a.XMinTekst = "0";
+        a.XMaxTekst = "8";
+        a.YMinTekst = "0";
+        a.YMaxTekst = "50";
+        a.AntalGrafPunkter = "200";
+        a.Statistik = true;
+        TegnGrafKnap(p, arkene, tt, 1);
+        IndtastFunktion(arkene, vt, 1, 1, "5*sin(x)+20", "R");
+        TegnFunktionKnap(p, arkene, tt, 1);
+        flade.Svar.push_back(true);
+        ArmerVaerktoej(vt, TVaerktoej::Tangent, true);
+        TArkAfbildning af(tt.Grafik, visning.Tegneflade(), 1);
+        GrafKlik(p, arkene, tt, vt, 1, af.PixelX(4), af.PixelY(10));
+        ArealUnderGraf(p, arkene, tt, vt, {"1", "3", 1, 1}, 1);
+    }
+};
+
+TEST(TestGrafVisning, AResizedSheetIsRedrawnAndReadAtItsNewSize) {
+    SaetGlatteLinjer(false);
+    Ark a;
+    // The coefficients (heading and three), the function, the tangent (two), the area (two).
+    ASSERT_EQ(a.arkene.Ark[1].Resultater.size(), 9u);
+    const QImage foer = a.visning.Pixelbillede().copy();
+    ASSERT_EQ(foer.size(), QSize(550, 490));
+
+    a.visning.SaetStoerrelse(QSize(1600, 1000));
+    EXPECT_EQ(a.visning.Pixelbillede().size(), QSize(1600, 1000));
+    // 1599 pixels for 9.6 x units, 999 for 60 y units: x = 2 is pixel
+    // 2.8 * 1599 / 9.6 = 466.4, y = 20 is 999 - 25 * 999 / 60 = 582.75.
+    TArkAfbildning af(a.tt.Grafik, a.visning.Tegneflade(), 1);
+    EXPECT_EQ(af.PixelX(2), 466);
+    EXPECT_EQ(af.PixelY(20), 583);
+    EXPECT_NEAR(af.VerdenX(466), 2, 9.6 / 1599);
+    EXPECT_NEAR(af.VerdenY(583), 20, 60.0 / 999);
+    // The y axis runs down the image at x = 0, pixel 0.8 * 1599 / 9.6.
+    const int akseX = int(std::nearbyint(0.8 * 1599 / 9.6));
+    EXPECT_EQ(a.visning.Pixelbillede().pixelColor(akseX, 500), QColor(Qt::black));
+
+    a.visning.SaetStoerrelse(QSize(550, 490));
+    EXPECT_EQ(a.visning.Pixelbillede(), foer);
+    // Shown without smoothing at ratio 1, the screen gets the pixel image itself.
+    EXPECT_EQ(&a.visning.Vist(1), &a.visning.Pixelbillede());
+    SaetGlatteLinjer(true);
+}
+
+TEST(TestGrafVisning, SmoothLinesAreDrawnAtTheScreensResolution) {
+    SaetGlatteLinjer(true);
+    Ark a;
+    const QImage& vist = a.visning.Vist(2);
+    EXPECT_EQ(vist.size(), QSize(1100, 980));
+    EXPECT_DOUBLE_EQ(vist.devicePixelRatio(), 2);
+    // Anti-aliased: shades between black and white along the curves.
+    int graa = 0;
+    for (int y = 0; y < vist.height(); y += 3)
+        for (int x = 0; x < vist.width(); x += 3) {
+            const int g = qGray(vist.pixel(x, y));
+            if (g > 40 && g < 215) ++graa;
+        }
+    EXPECT_GT(graa, 50);
+    // The same list and ratio give the kept picture again, a change a new one.
+    const qint64 noegle = vist.cacheKey();
+    EXPECT_EQ(a.visning.Vist(2).cacheKey(), noegle);
+    TegnFunktionKnap(a.p, a.arkene, a.tt, 1);
+    EXPECT_NE(a.visning.Vist(2).cacheKey(), noegle);
+    if (const char* mappe = std::getenv("PLOTVIK_BILLEDMAPPE")) {
+        a.visning.Vist(2).save(QString::fromLocal8Bit(mappe) + QStringLiteral("/grafvisning_glat_dpr2.png"));
+        a.visning.Pixelbillede().save(QString::fromLocal8Bit(mappe) + QStringLiteral("/grafvisning_pixel.png"));
+    }
+}
+
+TEST(TestGrafVisning, TheSheetsOfOneLayerFollowEachOther) {
+    // Sheet 2 drawn, then only sheet 1's widget resized (sheet 2 not shown):
+    // both pictures and both view ports take the new size, since the layer
+    // has one current view port for all sheets.
+    TBilledGrafik g;
+    TGrafVisning en(g, 1), to(g, 2);
+    OpsaetKoordinatsystem(g, en.Tegneflade(), 1, "x", "y", 0, 0, 8, 50);
+    OpsaetKoordinatsystem(g, to.Tegneflade(), 2, "x", "y", 0, 0, 8, 50);
+    en.SaetStoerrelse(QSize(1100, 980));
+    EXPECT_EQ(to.Stoerrelse(), QSize(1100, 980));
+    for (int s = 1; s <= 2; ++s) {
+        EXPECT_EQ(g.ViewPortEntry(s).Hoejre, 1099) << s;
+        EXPECT_EQ(g.ViewPortEntry(s).Bund, 979) << s;
+    }
+    // The current view port (sheet 2's, the last set up) maps at the new size: x = 0 at 0.8 * 1099 / 9.6.
+    EXPECT_EQ(g.PixelX(0), int(std::nearbyint(0.8 * 1099 / 9.6)));
+}
+
+TEST(TestGrafVisning, GlatteLinjerIsKeptForTheNextRun) {
+    SaetGlatteLinjer(false);
+    EXPECT_FALSE(QSettings().value(GlatteLinjerNoegle).toBool());
+    SaetGlatteLinjer(true);
+    EXPECT_TRUE(QSettings().value(GlatteLinjerNoegle).toBool());
+    EXPECT_TRUE(GlatteLinjer());
+}
+
+}  // namespace
+}  // namespace plotvik
