@@ -434,16 +434,15 @@ int ToCifretEksponent(char* buf, int n) {
 
 // The text without its sign blank (no other blank is left; every text here
 // is shorter than the 32 characters a cell holds).
-std::string Afslut(const char* buf, int n) {
+std::string_view Afslut(const char* buf, int n) {
     const int b = buf[0] == ' ';
-    return std::string(buf + b, static_cast<size_t>(n - b));
+    return std::string_view(buf + b, static_cast<size_t>(n - b));
 }
 
 // The widest scientific text that fits in 20 characters: used where the
 // literal rules would cut digits off a number and show a different one.
 // Every such text has at least sig + 6 characters, so the search starts at 14.
-std::string VidenskabeligDerPasser(Reel x, int sig) {
-    char buf[Buffer];
+std::string_view VidenskabeligDerPasser(Reel x, int sig, char* buf) {
     for (int s = MinHel(sig, 14); s >= 2; --s) {
         int n = ToCifretEksponent(buf, Videnskabelig(x, s, buf));
         if (n <= 20) return Afslut(buf, n);
@@ -469,17 +468,23 @@ int HeleTierPotens(Reel ax) {
 }  // namespace
 
 std::string FormaterTal(int w, int d, Reel x) {
+    TTalPlads plads;
+    return std::string(FormaterTal(w, d, x, plads));
+}
+
+std::string_view FormaterTal(int w, int d, Reel x, TTalPlads& plads) {
+    static_assert(sizeof plads.Tegn >= Buffer);
     // A value that is not finite has no number to show; the cell says so in a
     // short word that never reads back as a number.
     if (!std::isfinite(x)) return "Fejl";
     if (d < 0) d = 0;
-    char buf[Buffer];
+    char* const buf = plads.Tegn;
     if (d != 0) {
         // Padding to w and cutting to 20 would cut digits when the field is
         // wider than 20; the blanks are removed anyway, so only the number counts.
         const int n = Fastkomma(x, d, buf);
-        if (n >= 0) return std::string(buf, static_cast<size_t>(n));
-        return VidenskabeligDerPasser(x, 18);
+        if (n >= 0) return std::string_view(buf, static_cast<size_t>(n));
+        return VidenskabeligDerPasser(x, 18, buf);
     }
     if (x == 0) return "0.000";
     const int e = HeleTierPotens(std::fabs(x));
@@ -487,19 +492,19 @@ std::string FormaterTal(int w, int d, Reel x) {
         const int k = MinHel(3, w - e - 2);
         if (k >= 0) {
             const int n = Fastkomma(x, k, buf);
-            if (n >= 0) return std::string(buf, static_cast<size_t>(n));
-            return VidenskabeligDerPasser(x, 18);
+            if (n >= 0) return std::string_view(buf, static_cast<size_t>(n));
+            return VidenskabeligDerPasser(x, 18, buf);
         }
         // Very narrow field: scientific in w characters with all four exponent digits.
         const int sig = MinHel(18, MaxHel(2, w - 8));
         const int n = Videnskabelig(x, sig, buf);
         if (MaxHel(n, w) <= 20) return Afslut(buf, n);
-        return VidenskabeligDerPasser(x, sig);
+        return VidenskabeligDerPasser(x, sig, buf);
     }
     const int sig = MinHel(18, MaxHel(2, (w + 2) - 8));
     // Exactly the field of w + 2 unless wider; fitting in 20 keeps every digit, else fewer digits.
     const int n = Videnskabelig(x, sig, buf);
-    if (n > 20) return VidenskabeligDerPasser(x, sig);
+    if (n > 20) return VidenskabeligDerPasser(x, sig, buf);
     return Afslut(buf, ToCifretEksponent(buf, n));
 }
 
