@@ -1,5 +1,7 @@
 #include "core/PlotvikPtrArray.h"
 
+#include <cstring>
+
 namespace plotvik {
 
 namespace {
@@ -31,8 +33,19 @@ void TTekstMatrix::SaetCelle(std::string_view tekst, int raekke, int soejle) {
     int r = raekke <= 1 ? 0 : raekke - 1;
     int s = soejle <= 1 ? 0 : soejle - 1;
     if (r >= raekker_ || s >= soejler_) return;
-    celler_[static_cast<size_t>(r) * static_cast<size_t>(soejler_) + static_cast<size_t>(s)] =
-        std::string(tekst.substr(0, 32));
+    // Written in place: the cell keeps its buffer, so a computed column that
+    // is written again (every time the table is computed) needs no new string.
+    // The text may be part of this very cell; then it is no longer than the
+    // cell: memmove copies the overlap right, and only then does the shrinking
+    // resize write its terminator (which could land inside the text).
+    std::string& celle = celler_[static_cast<size_t>(r) * static_cast<size_t>(soejler_) + static_cast<size_t>(s)];
+    const std::string_view t = tekst.substr(0, 32);
+    if (t.size() > celle.size()) {
+        celle = std::string(t);
+        return;
+    }
+    std::memmove(celle.data(), t.data(), t.size());
+    celle.resize(t.size());
 }
 
 }  // namespace plotvik

@@ -246,14 +246,108 @@ bool LaegEnTil(char* start, char* slut) {
 
 constexpr int Buffer = 64;
 
+// ---- The quick route: the shown digits as one whole number.
+//
+// Most cells show a number with few digits: |x| * 10^k is then well below
+// 2^53, and unless it lies very close to a half its nearest whole number is
+// decided by the long double product alone. 10^k is exact in a long double
+// for |k| <= 27 (5^27 < 2^64), so the product (or quotient) is rounded once,
+// by at most 2^-64 of itself; the margin below is four times that plus a
+// little for the smallest numbers. The digits of that whole number come from
+// the integer to_chars. Anything closer to a half, an exact tie among them,
+// goes the exact way (Fastkomma and Videnskabelig below). A profiler that
+// emulates the x87 unit in double precision (valgrind) sends nearly every
+// value the exact way; measure this route by its time, not under valgrind.
+
+constexpr int HurtigPotens = 27;
+
+// The nearest whole number to |x| * 10^k, or false when it is not certain
+// from the long double product (or does not stay below 2^53).
+bool HurtigAfrund(Reel ax, int k, std::uint64_t& n) {
+    if (k > HurtigPotens || k < -HurtigPotens) return false;
+    const Reel y = k >= 0 ? ax * Ti(k) : ax / Ti(-k);
+    if (!(y < 0x1p53L)) return false;
+    // Adding 2^63 rounds y to a whole number (the 64-bit mantissa has no
+    // fraction bits left) and leaves that number in the mantissa's low bits,
+    // so no conversion (nor a change of the x87 rounding mode) is needed.
+    const Reel flyttet = y + 0x1p63L;
+    const Reel rest = y - (flyttet - 0x1p63L);  // exact: y less its nearest whole number
+    if (!(0.5L - std::fabs(rest) > y * 0x1p-62L + 0x1p-60L)) return false;
+    std::uint64_t mantisse;
+    std::memcpy(&mantisse, &flyttet, sizeof mantisse);
+    n = mantisse - (std::uint64_t{1} << 63);
+    return true;
+}
+
+// n with d decimals, as to_chars writes it in fixed form: at least one digit
+// before the point, no point when d is 0. Returns the end of the text.
+char* SkrivMedDecimaler(char* buf, bool negativ, std::uint64_t n, int d) {
+    char cifre[24];
+    const int antal = static_cast<int>(std::to_chars(cifre, cifre + sizeof cifre, n).ptr - cifre);
+    char* c = buf;
+    if (negativ) *c++ = '-';
+    const int foer = antal - d;  // digits before the point
+    if (foer > 0) {
+        std::memcpy(c, cifre, static_cast<size_t>(foer));
+        c += foer;
+    } else {
+        *c++ = '0';
+    }
+    if (d == 0) return c;
+    *c++ = '.';
+    for (int i = foer; i < 0; ++i) *c++ = '0';
+    const int efter = foer > 0 ? d : antal;
+    std::memcpy(c, cifre + (foer > 0 ? foer : 0), static_cast<size_t>(efter));
+    return c + efter;
+}
+
+// floor(log2 x) of a positive normal long double, read from its exponent field.
+int BinaerEksponent(Reel x) {
+    unsigned char b[sizeof(Reel)];
+    std::memcpy(b, &x, sizeof b);
+    return ((b[8] | (b[9] << 8)) & 0x7FFF) - 16383;
+}
+
+// The mantissa of the scientific form with `sig` digits (2 to 15) and its
+// decimal exponent, by the quick route: the whole number of sig digits, and
+// the exponent tried from the binary one until the digits number exactly sig.
+// Writes "d.ddd" (sig + 1 characters) at m.
+bool HurtigVidenskabelig(Reel ax, int sig, char* m, int& eksp) {
+    if (sig > 15 || !(ax >= 0x1p-60L && ax < 0x1p60L)) return false;
+    // floor(log10 |x|) is this estimate or one more.
+    int e = static_cast<int>(std::floor(BinaerEksponent(ax) * 0.30102999566398120));
+    std::uint64_t under = 1;
+    for (int i = 1; i < sig; ++i) under *= 10;
+    const std::uint64_t over = under * 10;
+    std::uint64_t n = 0;
+    for (int forsoeg = 0;; ++forsoeg) {
+        if (forsoeg == 3 || !HurtigAfrund(ax, sig - 1 - e, n)) return false;
+        if (n >= over) ++e;        // a digit too many (or the carry of 9.99.. to 10.00)
+        else if (n < under) --e;   // a digit too few
+        else break;
+    }
+    char cifre[24];
+    std::to_chars(cifre, cifre + sizeof cifre, n);
+    m[0] = cifre[0];
+    m[1] = '.';
+    std::memcpy(m + 2, cifre + 1, static_cast<size_t>(sig - 1));
+    eksp = e;
+    return true;
+}
+
 // Fixed-point notation with d decimals into buf, without padding; returns the
 // length, or -1 when the text would be longer than 20 characters (it is
 // never shown then).
 int Fastkomma(Reel x, int d, char* buf) {
     const Reel ax = std::fabs(x);
     if (d > 18 || !(ax < 1e20L)) return -1;
-    const bool erDouble = static_cast<Reel>(static_cast<double>(x)) == x;
     char* slut;
+    std::uint64_t hel;
+    if (HurtigAfrund(ax, d, hel)) {
+        const int laengde = static_cast<int>(SkrivMedDecimaler(buf, std::signbit(x), hel, d) - buf);
+        return laengde <= 20 ? laengde : -1;
+    }
+    const bool erDouble = static_cast<Reel>(static_cast<double>(x)) == x;
     if (ErHalvvejs(x, d)) {
         // A tie: the text one decimal longer is exact and ends in 5.
         slut = Skriv(buf, buf + Buffer, x, erDouble, std::chars_format::fixed, d + 1) - 1;
@@ -273,6 +367,20 @@ int LaesEksponent(const char* e, const char* slut) {
     return e[1] == '-' ? -v : v;
 }
 
+// The sign position and the four-digit exponent around the mantissa at buf + 1.
+int SkrivEksponent(char* buf, Reel x, int sig, int eksp) {
+    buf[0] = std::signbit(x) ? '-' : ' ';  // -0 too
+    char* u = buf + sig + 2;
+    const int a = eksp < 0 ? -eksp : eksp;
+    u[0] = 'E';
+    u[1] = eksp < 0 ? '-' : '+';
+    u[2] = static_cast<char>('0' + a / 1000 % 10);
+    u[3] = static_cast<char>('0' + a / 100 % 10);
+    u[4] = static_cast<char>('0' + a / 10 % 10);
+    u[5] = static_cast<char>('0' + a % 10);
+    return sig + 8;
+}
+
 // Scientific notation with a sign position (blank or "-"), `sig` significant
 // digits (2 to 18) and a four-digit exponent: " 1.2E+0005". Writes sig + 8
 // characters into buf.
@@ -283,6 +391,7 @@ int Videnskabelig(Reel x, int sig, char* buf) {
     char* m = buf + 1;  // the mantissa without its sign
     char* slut = nullptr;
     int eksp = 0;
+    if (HurtigVidenskabelig(ax, sig, m, eksp)) return SkrivEksponent(buf, x, sig, eksp);
     // The quick try formats the double; for a long double that is none it
     // must lie far enough from a half of the last digit.
     bool somDouble = erDouble || std::isnormal(dx);
@@ -311,16 +420,7 @@ int Videnskabelig(Reel x, int sig, char* buf) {
             ++eksp;
         }
     }
-    buf[0] = std::signbit(x) ? '-' : ' ';  // -0 too
-    char* u = m + sig + 1;
-    const int a = eksp < 0 ? -eksp : eksp;
-    u[0] = 'E';
-    u[1] = eksp < 0 ? '-' : '+';
-    u[2] = static_cast<char>('0' + a / 1000 % 10);
-    u[3] = static_cast<char>('0' + a / 100 % 10);
-    u[4] = static_cast<char>('0' + a / 10 % 10);
-    u[5] = static_cast<char>('0' + a % 10);
-    return sig + 8;
+    return SkrivEksponent(buf, x, sig, eksp);
 }
 
 // The two leading exponent digits are dropped when they are "00" (E+0003 -> E+03).
@@ -336,16 +436,15 @@ int ToCifretEksponent(char* buf, int n) {
 
 // The text without its sign blank (no other blank is left; every text here
 // is shorter than the 32 characters a cell holds).
-std::string Afslut(const char* buf, int n) {
+std::string_view Afslut(const char* buf, int n) {
     const int b = buf[0] == ' ';
-    return std::string(buf + b, static_cast<size_t>(n - b));
+    return std::string_view(buf + b, static_cast<size_t>(n - b));
 }
 
 // The widest scientific text that fits in 20 characters: used where the
 // literal rules would cut digits off a number and show a different one.
 // Every such text has at least sig + 6 characters, so the search starts at 14.
-std::string VidenskabeligDerPasser(Reel x, int sig) {
-    char buf[Buffer];
+std::string_view VidenskabeligDerPasser(Reel x, int sig, char* buf) {
     for (int s = MinHel(sig, 14); s >= 2; --s) {
         int n = ToCifretEksponent(buf, Videnskabelig(x, s, buf));
         if (n <= 20) return Afslut(buf, n);
@@ -371,17 +470,23 @@ int HeleTierPotens(Reel ax) {
 }  // namespace
 
 std::string FormaterTal(int w, int d, Reel x) {
+    TTalPlads plads;
+    return std::string(FormaterTal(w, d, x, plads));
+}
+
+std::string_view FormaterTal(int w, int d, Reel x, TTalPlads& plads) {
+    static_assert(sizeof plads.Tegn >= Buffer);
     // A value that is not finite has no number to show; the cell says so in a
     // short word that never reads back as a number.
     if (!std::isfinite(x)) return "Fejl";
     if (d < 0) d = 0;
-    char buf[Buffer];
+    char* const buf = plads.Tegn;
     if (d != 0) {
         // Padding to w and cutting to 20 would cut digits when the field is
         // wider than 20; the blanks are removed anyway, so only the number counts.
         const int n = Fastkomma(x, d, buf);
-        if (n >= 0) return std::string(buf, static_cast<size_t>(n));
-        return VidenskabeligDerPasser(x, 18);
+        if (n >= 0) return std::string_view(buf, static_cast<size_t>(n));
+        return VidenskabeligDerPasser(x, 18, buf);
     }
     if (x == 0) return "0.000";
     const int e = HeleTierPotens(std::fabs(x));
@@ -389,19 +494,19 @@ std::string FormaterTal(int w, int d, Reel x) {
         const int k = MinHel(3, w - e - 2);
         if (k >= 0) {
             const int n = Fastkomma(x, k, buf);
-            if (n >= 0) return std::string(buf, static_cast<size_t>(n));
-            return VidenskabeligDerPasser(x, 18);
+            if (n >= 0) return std::string_view(buf, static_cast<size_t>(n));
+            return VidenskabeligDerPasser(x, 18, buf);
         }
         // Very narrow field: scientific in w characters with all four exponent digits.
         const int sig = MinHel(18, MaxHel(2, w - 8));
         const int n = Videnskabelig(x, sig, buf);
         if (MaxHel(n, w) <= 20) return Afslut(buf, n);
-        return VidenskabeligDerPasser(x, sig);
+        return VidenskabeligDerPasser(x, sig, buf);
     }
     const int sig = MinHel(18, MaxHel(2, (w + 2) - 8));
     // Exactly the field of w + 2 unless wider; fitting in 20 keeps every digit, else fewer digits.
     const int n = Videnskabelig(x, sig, buf);
-    if (n > 20) return VidenskabeligDerPasser(x, sig);
+    if (n > 20) return VidenskabeligDerPasser(x, sig, buf);
     return Afslut(buf, ToCifretEksponent(buf, n));
 }
 

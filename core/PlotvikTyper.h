@@ -35,6 +35,11 @@ double TekstTilTal(std::string_view s, bool& fejl);
 inline double TekstTilTal(std::string_view s) { return TekstTilTal(s, Fejl); }
 int TekstTilHeltal(std::string_view s);
 std::string FormaterTal(int positioner, int decimaler, Reel x);
+// The same text written into the caller's buffer, without a string of its
+// own: the table computation formats every cell and copies the text straight
+// into it. The view points into `plads`.
+struct TTalPlads { char Tegn[64]; };
+std::string_view FormaterTal(int positioner, int decimaler, Reel x, TTalPlads& plads);
 void VisFejl(const std::string& meddelelse);
 
 inline int MinHel(int a, int b) { return a < b ? a : b; }

@@ -70,6 +70,7 @@ void BeregnSoejle(TProjekt& p, int tabel, int v, TCelleVaerdier& celler) {
             else if (o.art == TNavneOpslag::Art::Variabel) celleNavne.push_back(i);
         }
     }
+    TTalPlads plads;
     for (int m = 1; m <= t.AntalIndgange && !Fejl; ++m) {
         double x = 0;
         bool klar = hurtig;
@@ -86,7 +87,8 @@ void BeregnSoejle(TProjekt& p, int tabel, int v, TCelleVaerdier& celler) {
                          std::to_string(m) + "\n\r" + var.Udtryk));
             break;
         }
-        t.Celler.SaetCelle(FormaterTal(positioner, var.Decimaler, x), v, m + 1);
+        // Formatted into a buffer and copied into the cell's own string: no string in between.
+        t.Celler.SaetCelle(FormaterTal(positioner, var.Decimaler, x, plads), v, m + 1);
     }
 }
 

@@ -69,6 +69,48 @@ TEST(FormaterTal, SkriverHvertCifferSomReglerneSiger) {
         EXPECT_EQ(FormaterTal(r.w, r.d, r.x), r.forventet) << "w=" << r.w << " d=" << r.d << " x=" << (double)r.x;
 }
 
+// Most cells take the quick route (the shown digits as one whole number from
+// the long double product); ties, values too close to a half and products
+// at or above 2^53 take the exact one. Both give the digits worked out by
+// hand from the exact binary value.
+TEST(FormaterTal, HurtigOgNoejagtigVejGiverDeSammeCifre) {
+    const Raekke tabel[] = {
+        // Around 2^53 = 9007199254740992 for the product x * 10^d.
+        {8, 1, 900719925474099.125L, "900719925474099.1"},   // 9007199254740991.25: quick
+        {8, 1, 900719925474099.25L, "900719925474099.3"},    // 9007199254740992.5: exact, a tie
+        {8, 1, 900719925474099.375L, "900719925474099.4"},   // above 2^53: exact
+        {8, 1, -900719925474099.375L, "-900719925474099.4"},
+        {8, 1, 450359962737049.25L, "450359962737049.3"},    // a tie below 2^53
+        {8, 1, -450359962737049.25L, "-450359962737049.3"},
+        // Ties as exact binary fractions: away from zero.
+        {8, 3, 0.0625L, "0.063"},
+        {8, 3, -1.0625L, "-1.063"},
+        {8, 4, 0.03125L, "0.0313"},
+        // Decimal fractions whose double lies just below the half: no tie.
+        {8, 2, 1.015, "1.01"},
+        {8, 2, 2.675, "2.67"},
+        {8, 2, 0.045, "0.04"},
+        // Carries through every digit, and values that round to zero.
+        {8, 3, 9.9996, "10.000"},
+        {8, 4, -0.99996, "-1.0000"},
+        {8, 4, 0.00004, "0.0000"},
+        {8, 4, -0.00004, "-0.0000"},   // the sign of the computed value stays
+        {8, 18, 0.5L, "0.500000000000000000"},
+        {8, 18, -0.001L, "-1.0000000000000E-03"},  // 21 characters in fixed form: too wide
+        // Scientific: a tie, a carry into the next decade, far from both.
+        {12, 0, 123456.5L, "1.23457E+05"},
+        {12, 0, 999999.5L, "1.00000E+06"},
+        {12, 0, 999999.4L, "9.99999E+05"},
+        {8, 0, 0.000999999L, "1.0E-03"},
+        {21, 0, 1234567890123456.0L, "1.2345678901235E+15"},
+    };
+    for (const auto& r : tabel) {
+        EXPECT_EQ(FormaterTal(r.w, r.d, r.x), r.forventet) << "w=" << r.w << " d=" << r.d << " x=" << (double)r.x;
+        TTalPlads plads;
+        EXPECT_EQ(FormaterTal(r.w, r.d, r.x, plads), r.forventet) << "into a buffer";
+    }
+}
+
 // Where the literal cuts would show another number than the computed one,
 // the value is shown in the scientific form that fits in 20 characters.
 TEST(FormaterTal, ViserAldrigEtAndetTalEndDetBeregnede) {

@@ -95,6 +95,33 @@ TEST(TabelStoerrelse, RaekkeOgSoejleTabel) {
     }
 }
 
+// A cell written again keeps its buffer; a shorter, longer or cut text, and
+// a text taken from the cell itself, must all come out whole.
+TEST(TekstMatrix, EnCelleSkrevetIgenHolderTekstenPraecis) {
+    TTekstMatrix m;
+    m.Opret(2, 2);
+    const struct {
+        std::string tekst, forventet;
+    } tabel[] = {
+        {"12.3456", "12.3456"},
+        {"1.5", "1.5"},                                      // shorter
+        {"1234567890.12345678", "1234567890.12345678"},      // longer, beyond the short-string room
+        {"", ""},
+        {std::string(40, '7'), std::string(32, '7')},       // cut to 32
+        {"-0.0000", "-0.0000"},
+    };
+    for (const auto& r : tabel) {
+        m.SaetCelle(r.tekst, 2, 2);
+        EXPECT_EQ(m.Celle(2, 2), r.forventet);
+    }
+    m.SaetCelle("abcdefghijklmnopqrstuvwxyz", 1, 1);
+    m.SaetCelle(std::string_view(m.Celle(1, 1)).substr(3, 5), 1, 1);  // part of itself
+    EXPECT_EQ(m.Celle(1, 1), "defgh");
+    m.SaetCelle(m.Celle(1, 1), 1, 1);  // all of itself
+    EXPECT_EQ(m.Celle(1, 1), "defgh");
+    EXPECT_EQ(m.Celle(2, 1), "");  // the neighbours untouched
+}
+
 TEST(TekstMatrix, CellerTaellesFraEtOgKappesTil32Tegn) {
     TTekstMatrix m;
     m.Opret(3, 6);
