@@ -77,6 +77,7 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
     // One handler serves the like controls of every table and sheet.
     auto* haendelser = new TTabelHaendelser(*this);
     haendelser->setParent(this);
+    haendelser->setObjectName(QStringLiteral("TabelHaendelser"));
     for (int t = 0; t <= MaksTabeller; ++t) {
         TabelFeltEdit[t]->installEventFilter(haendelser);
         TabelGrid[t]->viewport()->installEventFilter(haendelser);
@@ -120,6 +121,17 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 TPlotvikForm::~TPlotvikForm() {
+    // The base class deletes the controls after this body, when the project
+    // and the graph images, members of the form, are gone already; closing
+    // the window then still moves the focus, commits an open cell editor and
+    // sends the controls' last events. So, while the members still exist:
+    // the table filter goes (deleting it takes it off every control), no
+    // child's signal reaches the form's handlers any more, and the sheets,
+    // whose grids and images show the project and the graph images, go.
+    delete findChild<QObject*>(QStringLiteral("TabelHaendelser"), Qt::FindDirectChildrenOnly);
+    for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
+    delete SideKontrol;
+    SideKontrol = nullptr;
     for (int s = 1; s <= 3; ++s) GrafArkene.Ark[s].Billede = nullptr;
 }
 
