@@ -1,0 +1,242 @@
+// The recovery file: an exact round trip, and damage of every kind found
+// (cut short, a flipped byte, random corruption), never a crash.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "files/Gendannelse.h"
+#include "files/PlotvikAnalyse.h"
+#include "support/Testdata.h"
+
+namespace plotvik {
+namespace {
+
+const std::string Beskadiget = "Filen med ikke-gemt arbejde er beskadiget eller afkortet og kan ikke bruges.";
+
+const char* const Beskrivelse =
+    "Overskrift(1): overskrift=\"Pendul\";\r\n"
+    "Konstant(1): g = ? [m/s^2];\r\n"
+    "Tabel(1): tabel_type=S; antal_variable=3; antal_indgange= 3; tabel_bredde= 10;\r\n"
+    "Variabel(1,1): L:=?[m];\r\n"
+    "Variabel(1,2): T:=?[s];\r\n"
+    "Variabel(1,3): a:= L/T^2:8:3 [m/s^2];\r\n";
+
+// The project as the window builds it from the text sheet's text.
+TProjekt FraBeskrivelse(const std::string& tekst) {
+    TProjekt p;
+    StartProjekt(p);
+    size_t start = 0;
+    while (start < tekst.size()) {
+        size_t slut = tekst.find("\r\n", start);
+        if (slut == std::string::npos) slut = tekst.size();
+        if (slut > start) FortolkProjektLinie(p, tekst.substr(start, slut - start));
+        start = slut + 2;
+    }
+    for (int t = 1; t <= p.AntalTabeller; ++t) AnalyserTabel(p, t);
+    AnalyserTabel(p, 0);
+    EXPECT_FALSE(Fejl);
+    return p;
+}
+
+// A session: a constant typed, "Målinger" raised to 4, values typed, one computed.
+TProjekt Session() {
+    TProjekt p = FraBeskrivelse(Beskrivelse);
+    p.ProjektFilNavn = "/home/elev/pendul.prj";
+    p.Tabeller[0].Celler.SaetCelle("9,82", 1, 2);
+    p.KonstantVaerdi[1] = 9.82;
+    p.Tabeller[1].AntalIndgange = 4;
+    AnalyserTabel(p, 1);
+    const char* L[] = {"0,2", "0.4", "", "1e0"};
+    const char* T[] = {"0,90", "1.27x", "1,55", "2"};
+    for (int m = 0; m < 4; ++m) {
+        p.Tabeller[1].Celler.SaetCelle(L[m], 1, m + 2);
+        p.Tabeller[1].Celler.SaetCelle(T[m], 2, m + 2);
+    }
+    p.Tabeller[1].Celler.SaetCelle("0.247", 3, 2);
+    p.Tabeller[1].VisGnsOgVarians = true;
+    p.Tabeller[1].Grafer[1].XMin = 0.1;
+    p.Tabeller[1].Grafer[1].YGraf = "T^2";
+    p.AktivTabel = 1;
+    p.TekstGemt = false;
+    p.KontrolAfInddata = false;
+    return p;
+}
+
+void ForventLigeCeller(const TProjekt& a, const TProjekt& b) {
+    for (int t = 0; t <= MaksTabeller; ++t) {
+        SCOPED_TRACE(t);
+        const auto& x = a.Tabeller[t];
+        const auto& y = b.Tabeller[t];
+        EXPECT_EQ(x.AntalIndgange, y.AntalIndgange);
+        EXPECT_EQ(x.AntalRaekker, y.AntalRaekker);
+        EXPECT_EQ(x.AntalSoejler, y.AntalSoejler);
+        EXPECT_EQ(x.VisGnsOgVarians, y.VisGnsOgVarians);
+        ASSERT_EQ(x.Celler.Raekker(), y.Celler.Raekker());
+        ASSERT_EQ(x.Celler.Soejler(), y.Celler.Soejler());
+        for (int r = 1; r <= x.Celler.Raekker(); ++r)
+            for (int s = 1; s <= x.Celler.Soejler(); ++s) EXPECT_EQ(x.Celler.Celle(r, s), y.Celler.Celle(r, s));
+        for (int g = 1; g <= MaksGrafer; ++g) {
+            EXPECT_EQ(x.Grafer[g].XMin, y.Grafer[g].XMin);
+            EXPECT_EQ(x.Grafer[g].YGraf, y.Grafer[g].YGraf);
+        }
+    }
+}
+
+TEST(Gendannelse, RoundTripRestoresTheSessionExactly) {
+    TProjekt p = Session();
+    const std::string mappe = test::NyTempMappe("gendannelse");
+    const std::string navn = mappe + "/gendannelse.bin";
+    TGendannelse g = TagGendannelse(p, Beskrivelse, 1796810400);
+    ASSERT_EQ(SkrivGendannelsesFil(navn, g), TSkrivning::Skrevet);
+
+    TGendannelsesLaesning l = LaesGendannelsesFil(navn);
+    ASSERT_TRUE(l.Ok) << l.Besked;
+    EXPECT_EQ(l.Data.Tidspunkt, 1796810400);
+    EXPECT_EQ(l.Data.ProjektTekst, Beskrivelse);
+
+    // The window rebuilds from the text, then lays the kept state over it.
+    TProjekt q = FraBeskrivelse(l.Data.ProjektTekst);
+    AnvendGendannelse(q, l.Data);
+    ForventLigeCeller(p, q);
+    EXPECT_EQ(q.ProjektFilNavn, "/home/elev/pendul.prj");
+    EXPECT_EQ(q.KonstantVaerdi, p.KonstantVaerdi);
+    EXPECT_EQ(q.AktivTabel, 1);
+    EXPECT_FALSE(q.TekstGemt);
+    EXPECT_FALSE(q.KontrolAfInddata);
+    EXPECT_EQ(q.Tabeller[1].Celler.HentCelle(2, 3), "1.27x");
+    EXPECT_EQ(q.Tabeller[1].Celler.HentCelle(1, 1), "L [m]");
+    // Written again, the same bytes.
+    EXPECT_EQ(SerialiserGendannelse(TagGendannelse(q, l.Data.ProjektTekst, 1796810400)), test::LaesBytes(navn));
+    std::filesystem::remove_all(mappe);
+}
+
+TEST(Gendannelse, WrittenStraightFromTheProjectGivesTheSameBytes) {
+    TProjekt p = Session();
+    EXPECT_EQ(SerialiserGendannelse(p, Beskrivelse, 42), SerialiserGendannelse(TagGendannelse(p, Beskrivelse, 42)));
+    // Whatever the window holds in its counters is kept, not refused at the next start.
+    p.AktivGraf = -1;
+    p.Tilstand = 123456;
+    p.Tabeller[2].Grafer[3].GrafArkNo = 0;
+    TGendannelsesLaesning l = LaesGendannelse(SerialiserGendannelse(p, Beskrivelse, 42));
+    ASSERT_TRUE(l.Ok) << l.Besked;
+    EXPECT_EQ(l.Data.AktivGraf, -1);
+    EXPECT_EQ(l.Data.Tilstand, 123456);
+}
+
+TEST(Gendannelse, Crc32OfTheCheckString) {
+    EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);  // the published check value of this CRC
+    EXPECT_EQ(Crc32(""), 0u);
+    EXPECT_EQ(Crc32("a"), 0xE8B7BE43u);
+    EXPECT_EQ(Crc32("The quick brown fox jumps over the lazy dog"), 0x414FA339u);
+}
+
+TEST(Gendannelse, DamageIsFound) {
+    const std::string hel = SerialiserGendannelse(TagGendannelse(Session(), Beskrivelse, 1));
+    ASSERT_TRUE(LaesGendannelse(hel).Ok);
+    struct {
+        const char* navn;
+        std::string bytes;
+        std::string besked;
+    } tilfaelde[] = {
+        {"empty", "", "Filen med ikke-gemt arbejde er ikke en gendannelsesfil fra Plotvik."},
+        {"another file", "Overskrift(1): overskrift=\"x\";", "Filen med ikke-gemt arbejde er ikke en gendannelsesfil fra Plotvik."},
+        {"header cut", hel.substr(0, 12), Beskadiget},
+        {"body cut", hel.substr(0, hel.size() - 1), Beskadiget},
+        {"half", hel.substr(0, hel.size() / 2), Beskadiget},
+        {"a byte more", hel + "x", Beskadiget},
+        {"a later version", hel.substr(0, 8) + std::string("\x02\0\0\0", 4) + hel.substr(12),
+         "Filen med ikke-gemt arbejde er skrevet af en anden udgave af Plotvik (version 2) og kan ikke l\xE6ses."},
+    };
+    for (const auto& t : tilfaelde) {
+        SCOPED_TRACE(t.navn);
+        TGendannelsesLaesning l = LaesGendannelse(t.bytes);
+        EXPECT_FALSE(l.Ok);
+        EXPECT_EQ(l.Besked, t.besked);
+    }
+    // Every single flipped byte, in the header and the body.
+    for (size_t i = 8; i < hel.size(); ++i) {
+        std::string b = hel;
+        b[i] = static_cast<char>(b[i] ^ 0x5A);
+        TGendannelsesLaesning l = LaesGendannelse(b);
+        EXPECT_FALSE(l.Ok) << "byte " << i;
+        if (l.Ok) break;
+    }
+}
+
+TEST(Gendannelse, RandomCorruptionNeverCrashesAndIsRefused) {
+    const std::string hel = SerialiserGendannelse(TagGendannelse(Session(), Beskrivelse, 1));
+    std::mt19937 tilfaeldig(20261209);
+    int refused = 0;
+    for (int n = 0; n < 3000; ++n) {
+        std::string b = hel;
+        switch (tilfaeldig() % 4) {
+            case 0:  // a few flipped bits
+                for (int k = 1 + tilfaeldig() % 4; k > 0; --k) b[tilfaeldig() % b.size()] ^= static_cast<char>(1 << (tilfaeldig() % 8));
+                break;
+            case 1:  // cut anywhere
+                b.resize(tilfaeldig() % b.size());
+                break;
+            case 2:  // a run of random bytes
+                for (size_t i = tilfaeldig() % b.size(), k = 1 + tilfaeldig() % 64; k > 0 && i < b.size(); --k, ++i)
+                    b[i] = static_cast<char>(tilfaeldig());
+                break;
+            default:  // a random body under a header whose length and CRC fit it: the reader itself must hold
+                b.resize(24);
+                for (size_t k = tilfaeldig() % 400; k > 0; --k) b += static_cast<char>(tilfaeldig() % 7 == 0 ? 0xFF : tilfaeldig() % 3);
+                const std::string krop = b.substr(24);
+                const std::uint64_t laengde = krop.size();
+                const std::uint32_t crc = Crc32(krop);
+                for (int i = 0; i < 8; ++i) b[12 + i] = static_cast<char>(laengde >> (8 * i));
+                for (int i = 0; i < 4; ++i) b[20 + i] = static_cast<char>(crc >> (8 * i));
+        }
+        if (b == hel) continue;
+        TGendannelsesLaesning l = LaesGendannelse(b);
+        if (!l.Ok) {
+            ++refused;
+            EXPECT_FALSE(l.Besked.empty());
+        }
+    }
+    EXPECT_GT(refused, 2900);
+}
+
+TEST(Gendannelse, DamagedFileIsMovedAsideNeverOverwritten) {
+    const std::string mappe = test::NyTempMappe("gendannelse_flyt");
+    const std::string navn = mappe + "/gendannelse.bin";
+    test::SkrivBytes(navn, "skidt 1");
+    auto flyttet = FlytBeskadigetFil(navn);
+    ASSERT_TRUE(flyttet);
+    EXPECT_EQ(*flyttet, navn + ".beskadiget");
+    EXPECT_FALSE(std::filesystem::exists(navn));
+    EXPECT_EQ(test::LaesBytes(*flyttet), "skidt 1");
+
+    test::SkrivBytes(navn, "skidt 2");
+    flyttet = FlytBeskadigetFil(navn);
+    ASSERT_TRUE(flyttet);
+    EXPECT_EQ(*flyttet, navn + ".beskadiget-2");
+    EXPECT_EQ(test::LaesBytes(navn + ".beskadiget"), "skidt 1");
+    EXPECT_EQ(test::LaesBytes(*flyttet), "skidt 2");
+
+    EXPECT_FALSE(FlytBeskadigetFil(mappe + "/findes-ikke"));
+    TGendannelsesLaesning l = LaesGendannelsesFil(mappe + "/findes-ikke");
+    EXPECT_FALSE(l.Ok);
+    EXPECT_EQ(l.Besked, "Filen med ikke-gemt arbejde kunne ikke l\xE6ses: " + mappe + "/findes-ikke");
+    std::filesystem::remove_all(mappe);
+}
+
+TEST(Gendannelse, TheQuestionNamesTheTime) {
+    setenv("TZ", "UTC", 1);
+    tzset();
+    TGendannelse g;
+    g.Tidspunkt = 1796810400;  // 9 December 2026, 10:00 UTC
+    EXPECT_EQ(GendannelsesTid(g.Tidspunkt), "9. december 2026 kl. 10:00");
+    EXPECT_EQ(GendannelsesSpoergsmaal(g),
+              "Der blev fundet ikke-gemt arbejde fra 9. december 2026 kl. 10:00.\n\rSkal det gendannes?");
+    g.ProjektFilNavn = "pendul.prj";
+    EXPECT_EQ(GendannelsesSpoergsmaal(g),
+              "Der blev fundet ikke-gemt arbejde fra 9. december 2026 kl. 10:00 (projektet pendul.prj).\n\r"
+              "Skal det gendannes?");
+}
+
+}  // namespace
+}  // namespace plotvik
