@@ -1,7 +1,6 @@
-// The main window: creation, the creation step that also runs before a
-// project is loaded, the graph sheets' fields, the options menu, help and
-// closing. Tables are in PlotvikUnitTabel.cpp, file commands in
-// PlotvikUnitFil.cpp, the controls themselves in PlotvikUnitOpbyg.cpp.
+// The main window: creation of the sheets, the creation step that also runs
+// before a project is loaded, the dispatch of commands to the sheet that
+// holds a table or a graph, the options menu, help and closing.
 #include "ui/PlotvikUnit.h"
 
 #include <QAction>
@@ -31,13 +30,13 @@
 #include "ui/GrafBillede.h"
 #include "ui/PlotvikUnitIntern.h"
 #include "ui/QtLaerred.h"
+#include "ui/TekstArk.h"
 #include "ui/Tegnsaet.h"
 
 using namespace plotvik;
 
 namespace {
 
-const char* const ArkNavne[7] = {"", "Tabelark1", "TabelArk2", "GrafArk1", "GrafArk2", "GrafArk3", "TekstArk"};
 const char* const ArkTekster[7] = {"", "Tabelark 1", "TabelArk 2", "Graf Ark 1", "Graf Ark 2", "Graf Ark 3", "TekstArk"};
 
 }  // namespace
@@ -51,86 +50,37 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
     setFont(skrift);
     resize(800, 570);
 
-    for (int s = 1; s <= 3; ++s) {
-        GrafImage[s] = QImage(550, 490, QImage::Format_RGB32);
-        GrafImage[s].fill(Qt::white);
-        GrafLaerred[s] = std::make_unique<QtLaerred>(GrafImage[s]);
-        GrafArkene.Ark[s].Billede = GrafLaerred[s].get();
-    }
-
     SideKontrol = new QTabWidget(this);
     SideKontrol->setObjectName(QStringLiteral("SideKontrol"));
     setCentralWidget(SideKontrol);
-    for (int a = 1; a <= 6; ++a) {
-        Ark[a] = new QWidget();
-        Ark[a]->setObjectName(QString::fromLatin1(ArkNavne[a]));
-        SideKontrol->addTab(Ark[a], QString::fromLatin1(ArkTekster[a]));
-    }
     OpbygMenuer(*this);
-    OpbygTabelArk(*this);
-    OpbygGrafArk(*this);
-    OpbygTekstArk(*this);
-    auto* tekstLayout = new QVBoxLayout(Ark[6]);
-    tekstLayout->setContentsMargins(2, 2, 2, 2);
-    tekstLayout->addWidget(RedigerMemo);
-
-    // One handler serves the like controls of every table and sheet.
-    auto* haendelser = new TTabelHaendelser(*this);
-    haendelser->setParent(this);
-    haendelser->setObjectName(QStringLiteral("TabelHaendelser"));
-    for (int t = 0; t <= MaksTabeller; ++t) {
-        TabelFeltEdit[t]->installEventFilter(haendelser);
-        TabelGrid[t]->viewport()->installEventFilter(haendelser);
-        TabelGrid[t]->installEventFilter(haendelser);
-        connect(CelleModel[t], &TCelleModel::CelleRedigeret, this,
-                [this, t](int r, int c) { GemRedigeretCelle(t, r, c); }, Qt::QueuedConnection);
-        connect(TabelGrid[t]->selectionModel(), &QItemSelectionModel::currentChanged, this,
-                [this, t](const QModelIndex& ny, const QModelIndex&) {
-                    if (FriRedigering(t) && ny.isValid()) {
-                        AktuelRaekke = ny.row();
-                        AktuelSoejle = ny.column();
-                        Projekt.AktivTabel = t;
-                    }
-                });
-        if (t == 0) continue;
-        AntalMaalingerSpinEdit[t]->installEventFilter(haendelser);
-        if (auto* e = AntalMaalingerSpinEdit[t]->findChild<QLineEdit*>()) e->installEventFilter(haendelser);
-        connect(AntalMaalingerButton[t], &QPushButton::clicked, this, [this, t] { AntalMaalingerButtonClick(t); });
-        connect(IndLaesTabelButton[t], &QPushButton::clicked, this, [this, t] { IndLaesTabelButtonClick(t); });
-        connect(BeregnTabelButton[t], &QPushButton::clicked, this, [this, t] { UdregnTabelButtonClick(t); });
-        connect(VariabeludtrykEdit[t], &QLineEdit::editingFinished, this, [this, t] { VariabeludtrykEditExit(t); });
+    for (int a = 1; a <= 2; ++a) {
+        TabelSide[a] = new TTabelArk(a, Projekt, Indtastning, skrift);
+        TabelSide[a]->StopIndtastningI = [this](int t) { StopIndtastning(t); };
+        connect(TabelSide[a], &TTabelArk::TabelBeregnet, this, &TPlotvikForm::VisTabelGrafer);
+        Ark[a] = TabelSide[a];
     }
+    KonstanterLabel = TabelSide[1]->KonstanterLabel;
     for (int s = 1; s <= 3; ++s) {
-        connect(TegnGrafButton[s], &QPushButton::clicked, this, [this, s] { TegnGrafButtonClick(s); });
-        connect(TegnFunktionButton[s], &QPushButton::clicked, this, [this, s] { TegnFunktionButtonClick(s); });
-        connect(StatistikCheckBox[s], &QCheckBox::clicked, this, [this, s] { StatistikCheckBoxClick(s); });
-        connect(GrafBilledeWidget[s], &TGrafBillede::MusNed, this,
-                [this](int ark, Qt::MouseButton knap, int x, int y) { GrafImageMouseDown(ark, knap, x, y); });
-        GrafBilledeWidget[s]->SaetPopupMenu(GrafPopupMenu);
-        if (s <= 2) {
-            // Enter, or leaving the box with Tab, goes on to "Tegn graf".
-            connect(AntalGrafPunkterEdit[s], &QLineEdit::returnPressed, this,
-                    [this, s] { TegnGrafButton[s]->setFocus(); });
-            QWidget::setTabOrder(AntalGrafPunkterEdit[s], TegnGrafButton[s]);
-        }
+        GrafSide[s] = new TGrafArkSide(s, Projekt, GrafArkene, TegneTilstand, skrift);
+        GrafSide[s]->SaetPopupMenu(GrafPopupMenu);
+        connect(GrafSide[s], &TGrafArkSide::MusNed, this, &TPlotvikForm::GrafImageMouseDown);
+        Ark[s + 2] = GrafSide[s];
     }
-    connect(RedigerMemo, &QPlainTextEdit::textChanged, this, [this] { Projekt.TekstGemt = false; });
+    TekstSide = new TTekstArk(Projekt);
+    RedigerMemo = TekstSide->RedigerMemo;
+    Ark[6] = TekstSide;
+    for (int a = 1; a <= 6; ++a) SideKontrol->addTab(Ark[a], QString::fromLatin1(ArkTekster[a]));
 
     FormCreate();
     OpretDialoger();
 }
 
 TPlotvikForm::~TPlotvikForm() {
-    // The base class deletes the controls after this body, when the project
-    // and the graph images, members of the form, are gone already; closing
-    // the window then still moves the focus, commits an open cell editor and
-    // sends the controls' last events. So, while the members still exist:
-    // the table filter goes (deleting it takes it off every control), no
-    // child's signal reaches the form's handlers any more, and the sheets,
-    // whose grids and images show the project and the graph images, go.
-    delete findChild<QObject*>(QStringLiteral("TabelHaendelser"), Qt::FindDirectChildrenOnly);
+    // The sheets go first, while the project and the input state they point at
+    // still exist, and no child's last signal reaches the form's handlers.
     for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
-    delete SideKontrol;
+    delete takeCentralWidget();
     SideKontrol = nullptr;
     for (int s = 1; s <= 3; ++s) GrafArkene.Ark[s].Billede = nullptr;
 }
@@ -142,18 +92,18 @@ void TPlotvikForm::OpretDialoger() {
 
 void TPlotvikForm::FormCreate() {
     for (int t = 0; t <= MaksTabeller; ++t) StopIndtastning(t);
-    for (int s = 1; s <= 3; ++s) TegnFunktionButton[s]->setEnabled(false);
-    SkjulTabeller(*this);
+    for (int s = 1; s <= 3; ++s) GrafSide[s]->TegnFunktionButton->setEnabled(false);
+    for (int a = 1; a <= 2; ++a) TabelSide[a]->SkjulTabeller();
     StartProjekt(Projekt);
-    NulstilGrafArk(*this);
+    for (int s = 1; s <= 3; ++s) GrafSide[s]->Nulstil();
     // Nothing of an earlier project's functions or armed graph tools carries over.
     VaerktoejTilstand = {};
     GrafArkene.Funktioner = {};
     for (QAction* a : {DifferentialkvotientAfFunktionMenuItem, TegnTangentTilFunktionMenuItem, ArealUnderFunktionMenuItem})
         if (a) a->setEnabled(false);
-    AktuelRaekke = AktuelSoejle = -1;
-    TastTrykket = false;
-    SidsteTast = 0;
+    Indtastning.AktuelRaekke = Indtastning.AktuelSoejle = -1;
+    Indtastning.TastTrykket = false;
+    Indtastning.SidsteTast = 0;
     setWindowTitle(QStringLiteral("Plotvik "));
     VisArk(1);
 }
@@ -162,107 +112,82 @@ void TPlotvikForm::VisArk(int ark) {
     if (ark >= 1 && ark <= 6) SideKontrol->setCurrentWidget(Ark[ark]);
 }
 
-namespace plotvik {
+// ---------------------------------------------------------------- dispatch to the sheets
 
-void SkjulTabeller(TPlotvikForm& f) {
-    f.TabelGrid[0]->hide();
-    f.TabelFeltEdit[0]->hide();
-    f.KonstanterLabel->hide();
-    f.CelleModel[0]->SaetStoerrelse(0, 0);
-    for (int t = 1; t <= MaksTabeller; ++t) {
-        QWidget* skjul[] = {f.TabelGrid[t], f.TabelFeltEdit[t], f.TabelNoLabel[t], f.MaalingerLabel[t],
-                            f.AntalMaalingerSpinEdit[t], f.AntalMaalingerButton[t], f.InddataGroupBox[t],
-                            f.TastaturRadioButton[t], f.DiskfilRadioButton[t]};
-        for (QWidget* w : skjul) w->hide();
-        QWidget* gnsRaekke[] = {f.VariabelLabel[t], f.VariabeludtrykEdit[t], f.GnsLabel[t],
-                                f.GennemsnitEdit[t], f.VariansLabel[t], f.VariansEdit[t],
-                                f.IndLaesTabelButton[t], f.BeregnTabelButton[t]};
-        for (QWidget* w : gnsRaekke) {
-            w->hide();
-            w->setEnabled(false);
-        }
-        // The radio buttons sit in the group box; both are shown with it.
-        f.TastaturRadioButton[t]->show();
-        f.DiskfilRadioButton[t]->show();
-        f.TastaturRadioButton[t]->setChecked(true);
-        f.VariabeludtrykEdit[t]->clear();
-        f.GennemsnitEdit[t]->clear();
-        f.VariansEdit[t]->clear();
-        f.CelleModel[t]->SaetStoerrelse(0, 0);
-    }
-    for (int t = 0; t <= MaksTabeller; ++t) {
-        f.IndtastningAktiv[t] = f.SpringTil[t] = f.TastAfsluttet[t] = false;
-    }
+TTabelArk* TPlotvikForm::TabelSideFor(int t) const {
+    if (t < 0 || t > MaksTabeller) return nullptr;
+    return TabelSide[TTabelArk::ArkForTabel(t)];
 }
 
-void NulstilGrafArk(TPlotvikForm& f) {
-    for (int s = 1; s <= 3; ++s) {
-        TGrafArk& a = f.GrafArkene.Ark[s];
-        Laerred* billede = a.Billede;
-        const TPunktType punkt = a.PunktType;
-        const std::string oploesning = a.AntalGrafPunkter;
-        a = TGrafArk{};
-        a.Billede = billede;
-        a.PunktType = punkt;
-        a.AntalGrafPunkter = oploesning.empty() ? "50" : oploesning;
-        a.PolGradTekst = s == 1 ? "Polynomiumgrad: " : "Polynomiumsgrad: ";
-        f.GrafImage[s].fill(Qt::white);
-        f.VisGrafArk(s);
-    }
-    for (auto& tabel : f.GrafArkene.Funktioner)
-        for (auto& ark : tabel) ark = TFunktionPaaArk{};
+const TTabelKontroller& TPlotvikForm::TabelKontroller(int t) const {
+    static const TTabelKontroller ingen{};
+    TTabelArk* side = TabelSideFor(t);
+    return side ? side->K(t) : ingen;
 }
 
-}  // namespace plotvik
+QImage& TPlotvikForm::GrafBilledeFor(int s) {
+    static QImage ingen;
+    return GrafSideNo(s) ? GrafSide[s]->GrafImage : ingen;
+}
+
+std::unique_ptr<QtLaerred>& TPlotvikForm::GrafLaerredFor(int s) {
+    static std::unique_ptr<QtLaerred> ingen;
+    return GrafSideNo(s) ? GrafSide[s]->GrafLaerred : ingen;
+}
+
+void TPlotvikForm::OpsaetTabelGrid(int t) {
+    if (TTabelArk* side = TabelSideFor(t)) side->OpsaetTabelGrid(t);
+}
+
+void TPlotvikForm::IndtastTabel(int t, int r, int c) {
+    if (TTabelArk* side = TabelSideFor(t)) side->IndtastTabel(t, r, c);
+}
+
+void TPlotvikForm::StopIndtastning(int t) {
+    if (TTabelArk* side = TabelSideFor(t)) side->StopIndtastning(t);
+}
+
+void TPlotvikForm::UdregnTabelButtonClick(int t) {
+    if (TTabelArk* side = TabelSideFor(t)) side->UdregnTabelButtonClick(t);
+}
+
+void TPlotvikForm::AntalMaalingerButtonClick(int t) {
+    if (TTabelArk* side = TabelSideFor(t)) side->AntalMaalingerButtonClick(t);
+}
+
+void TPlotvikForm::IndLaesTabelButtonClick(int t) {
+    if (TTabelArk* side = TabelSideFor(t)) side->IndLaesTabelButtonClick(t);
+}
+
+void TPlotvikForm::SaetProgramstyring(int t, bool programstyret) {
+    if (TTabelArk* side = TabelSideFor(t)) side->SaetProgramstyring(t, programstyret);
+}
+
+void TPlotvikForm::VisTabelGrafer(int t) {
+    if (t < 1 || t > MaksTabeller) return;
+    const TTabelDef& T = Projekt.Tabeller[t];
+    for (int g = 1; g <= MinHel(T.AntalGrafer, MaksGrafer); ++g)
+        if (TGrafArkSide* side = GrafSideNo(T.Grafer[g].GrafArkNo)) side->VisTabelGraf(T.Grafer[g]);
+}
 
 void TPlotvikForm::TagGrafArkTilbage(int s) {
-    if (s < 1 || s > 3) return;
-    TGrafArk& a = GrafArkene.Ark[s];
-    a.XAkse = Lang(FraQString(XakseEdit[s]->text()));
-    a.YAkse = Lang(FraQString(YakseEdit[s]->text()));
-    a.XMinTekst = Kort(FraQString(xminEdit[s]->text()));
-    a.XMaxTekst = Kort(FraQString(xmaxEdit[s]->text()));
-    a.YMinTekst = Kort(FraQString(yminEdit[s]->text()));
-    a.YMaxTekst = Kort(FraQString(ymaxEdit[s]->text()));
-    a.AntalGrafPunkter = Kort(FraQString(AntalGrafPunkterEdit[s]->text()));
-    a.PunktType = PunktRadioButton[s]->isChecked()    ? TPunktType::Punkt
-                  : CirkelRadioButton[s]->isChecked() ? TPunktType::Cirkel
-                  : RuderRadioButton[s]->isChecked()  ? TPunktType::Ruder
-                                                      : TPunktType::Kryds;
-    a.Statistik = StatistikCheckBox[s]->isChecked();
-    a.TegnKunPunkter = TegnKunPunkterCheckBox[s]->isChecked();
-    a.BeholdGraf = BeholdGrafCheckBox[s]->isChecked();
+    if (TGrafArkSide* side = GrafSideNo(s)) side->TagTilbage();
 }
 
 void TPlotvikForm::VisGrafArk(int s) {
-    if (s < 1 || s > 3) return;
-    const TGrafArk& a = GrafArkene.Ark[s];
-    GrafOverskriftLabel[s]->setText(TilQString(a.Overskrift));
-    XakseEdit[s]->setText(TilQString(a.XAkse));
-    YakseEdit[s]->setText(TilQString(a.YAkse));
-    xminEdit[s]->setText(TilQString(a.XMinTekst));
-    xmaxEdit[s]->setText(TilQString(a.XMaxTekst));
-    yminEdit[s]->setText(TilQString(a.YMinTekst));
-    ymaxEdit[s]->setText(TilQString(a.YMaxTekst));
-    AntalGrafPunkterEdit[s]->setText(TilQString(a.AntalGrafPunkter));
-    switch (a.PunktType) {
-        case TPunktType::Punkt: PunktRadioButton[s]->setChecked(true); break;
-        case TPunktType::Cirkel: CirkelRadioButton[s]->setChecked(true); break;
-        case TPunktType::Ruder: RuderRadioButton[s]->setChecked(true); break;
-        default: KrydsRadioButton[s]->setChecked(true); break;
-    }
-    StatistikCheckBox[s]->setChecked(a.Statistik);
-    TegnKunPunkterCheckBox[s]->setChecked(a.TegnKunPunkter);
-    BeholdGrafCheckBox[s]->setChecked(a.BeholdGraf);
-    BeholdGrafCheckBox[s]->setEnabled(a.BeholdGrafAktiv);
-    TegnFunktionButton[s]->setEnabled(a.TegnFunktionAktiv);
-    GrafTypeLabel[s]->setText(TilQString(a.GrafTypeTekst));
-    PolGradLabel[s]->setText(TilQString(a.PolGradTekst));
-    for (QWidget* w : GrafFelter[s]) w->setVisible(a.FelterSynlige);
-    PolGradLabel[s]->setVisible(a.FelterSynlige && a.PolGradSynlig);
-    GrafResultaterListBox[s]->clear();
-    for (const std::string& linie : a.Resultater) GrafResultaterListBox[s]->addItem(TilQString(linie));
-    GrafBilledeWidget[s]->update();
+    if (TGrafArkSide* side = GrafSideNo(s)) side->Vis();
+}
+
+void TPlotvikForm::TegnGrafButtonClick(int s) {
+    if (TGrafArkSide* side = GrafSideNo(s)) side->TegnGrafButtonClick();
+}
+
+void TPlotvikForm::StatistikCheckBoxClick(int s) {
+    if (TGrafArkSide* side = GrafSideNo(s)) side->StatistikCheckBoxClick();
+}
+
+void TPlotvikForm::TegnFunktionButtonClick(int s) {
+    if (TGrafArkSide* side = GrafSideNo(s)) side->TegnFunktionButtonClick();
 }
 
 // ---------------------------------------------------------------- "Valgmuligheder"

@@ -1,8 +1,11 @@
-// The main window: the sheets with the table grids, the graph images and the
-// text sheet, the menus, and the dispatch of every command to the engine.
-// Its handlers are spread over several files by concern:
-//   PlotvikUnit.cpp          creation, tables, project and file commands, help
-//   PlotvikUnitGraf.cpp      "Tegn graf", the "Statistik" boxes
+// The main window: the project, the menus, the dialogs and the dispatch of
+// every command between the sheets. Each kind of sheet is a widget of its
+// own that owns its controls and their handlers: TTabelArk (TabelArk.h),
+// TGrafArkSide (GrafArkSide.h), TTekstArk (TekstArk.h). The window's own
+// handlers are spread over several files by concern:
+//   PlotvikUnit.cpp          creation, dispatch to the sheets, options, help
+//   PlotvikUnitOpbyg.cpp     the menus
+//   PlotvikUnitFil.cpp       project and file commands
 //   PlotvikUnitVaerktoej.cpp functions, graph tools, areas, Fourier
 //   PlotvikUnitDefiner.cpp   definition dialogs, option dialogs, printing
 #pragma once
@@ -10,6 +13,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,6 +21,8 @@
 #include "graphs/GrafArk.h"
 #include "graphs/GrafTegning.h"
 #include "graphs/GrafVaerktoej.h"
+#include "ui/GrafArkSide.h"
+#include "ui/TabelArk.h"
 
 class QTabWidget;
 class QWidget;
@@ -36,6 +42,7 @@ class QMenu;
 class QtLaerred;
 class TGrafBillede;
 class TCelleModel;
+class TTekstArk;
 class TInddataKonstantDialog;
 class TUddataKonstantDialog;
 class TTabelDialog;
@@ -74,37 +81,89 @@ public:
     void TagGrafArkTilbage(int ark);
     void VisGrafArk(int ark);  // also repaints the image
 
-    // ---- controls (index by table 0..4 or sheet 1..3; unused slots null) ----
+    // ---- the sheets: 1 "Tabelark 1", 2 "TabelArk 2", 3..5 graph sheets, 6 "TekstArk" ----
     QTabWidget* SideKontrol = nullptr;
-    std::array<QWidget*, 7> Ark{};  // 1 "Tabelark 1", 2 "TabelArk 2", 3..5 graph sheets, 6 "TekstArk"
-    std::array<QTableView*, 5> TabelGrid{};       // KonstanterStringGrid, Tabel1StringGrid..
-    std::array<TCelleModel*, 5> CelleModel{};
-    std::array<QLineEdit*, 5> TabelFeltEdit{};    // Tabelfelt0Edit, TabelFelt1Edit..
-    std::array<QSpinBox*, 5> AntalMaalingerSpinEdit{};
-    std::array<QPushButton*, 5> AntalMaalingerButton{};
-    std::array<QPushButton*, 5> IndLaesTabelButton{};
-    std::array<QPushButton*, 5> BeregnTabelButton{};
-    std::array<QRadioButton*, 5> TastaturRadioButton{};
-    std::array<QRadioButton*, 5> DiskfilRadioButton{};
-    std::array<QLineEdit*, 5> VariabeludtrykEdit{}, GennemsnitEdit{}, VariansEdit{};
-
-    std::array<QImage, 4> GrafImage{};            // the pixels of Graf<s>Image
-    std::array<std::unique_ptr<QtLaerred>, 4> GrafLaerred{};
-    std::array<TGrafBillede*, 4> GrafBilledeWidget{};  // shows GrafImage[s]; objectName Graf<s>Image
-    std::array<QLabel*, 4> GrafOverskriftLabel{}, GrafTypeLabel{}, PolGradLabel{};
-    std::array<QLineEdit*, 4> XakseEdit{}, YakseEdit{}, xminEdit{}, xmaxEdit{}, yminEdit{}, ymaxEdit{};
-    std::array<QLineEdit*, 4> AntalGrafPunkterEdit{};
-    std::array<QRadioButton*, 4> PunktRadioButton{}, KrydsRadioButton{}, CirkelRadioButton{},
-        RuderRadioButton{};
-    std::array<QListWidget*, 4> GrafResultaterListBox{};
-    std::array<QCheckBox*, 4> StatistikCheckBox{}, TegnKunPunkterCheckBox{}, BeholdGrafCheckBox{};
-    std::array<QPushButton*, 4> TegnGrafButton{}, TegnFunktionButton{};
-    QPlainTextEdit* RedigerMemo = nullptr;
+    std::array<QWidget*, 7> Ark{};
+    std::array<TTabelArk*, 3> TabelSide{};   // 1 tables 0..2, 2 tables 3 and 4
+    std::array<TGrafArkSide*, 4> GrafSide{}; // graph sheet s = 1..3
+    TTekstArk* TekstSide = nullptr;
+    TTabelArk* TabelSideFor(int tabel) const;  // the sheet that holds table 0..4, or null
+    QPlainTextEdit* RedigerMemo = nullptr;    // the text sheet's editor
+    QLabel* KonstanterLabel = nullptr;        // on table sheet 1
     QMenu* GrafPopupMenu = nullptr;
 
-    // Program-controlled input possible per table (the program-control dialog's boxes).
-    std::array<bool, 5> Programstyret{true, true, true, true, true};
-    std::array<bool, 5> ProgramstyringMulig{true, true, true, true, true};
+    // The keyboard input's state, shared by both table sheets.
+    plotvik::TIndtastningsTilstand Indtastning;
+    std::array<bool, 5>& IndtastningAktiv = Indtastning.IndtastningAktiv;
+    std::array<bool, 5>& Programstyret = Indtastning.Programstyret;
+    std::array<bool, 5>& ProgramstyringMulig = Indtastning.ProgramstyringMulig;
+
+    // The sheets' controls by table (0..4) or graph sheet (1..3), as
+    // f.TabelGrid[t]; null for a number no sheet has.
+    template <class T>
+    class TOpslag {
+    public:
+        explicit TOpslag(std::function<T(int)> hent) : hent_(std::move(hent)) {}
+        T operator[](int i) const { return hent_(i); }
+
+    private:
+        std::function<T(int)> hent_;
+    };
+    const TTabelKontroller& TabelKontroller(int tabel) const;
+    template <class T>
+    TOpslag<T*> TabelFelt(T* TTabelKontroller::*felt) {
+        return TOpslag<T*>([this, felt](int t) { return TabelKontroller(t).*felt; });
+    }
+    TGrafArkSide* GrafSideNo(int ark) const { return ark >= 1 && ark <= 3 ? GrafSide[ark] : nullptr; }
+    template <class T>
+    TOpslag<T*> GrafFelt(T* TGrafArkSide::*felt) {
+        return TOpslag<T*>([this, felt](int s) -> T* { return GrafSideNo(s) ? GrafSideNo(s)->*felt : nullptr; });
+    }
+    TOpslag<TTabelGrid*> TabelGrid = TabelFelt(&TTabelKontroller::Grid);
+    TOpslag<TCelleModel*> CelleModel = TabelFelt(&TTabelKontroller::Model);
+    TOpslag<TTabelFeltEdit*> TabelFeltEdit = TabelFelt(&TTabelKontroller::FeltEdit);
+    TOpslag<TMaalingerSpinEdit*> AntalMaalingerSpinEdit = TabelFelt(&TTabelKontroller::AntalMaalingerSpinEdit);
+    TOpslag<QPushButton*> AntalMaalingerButton = TabelFelt(&TTabelKontroller::AntalMaalingerButton);
+    TOpslag<QPushButton*> IndLaesTabelButton = TabelFelt(&TTabelKontroller::IndLaesTabelButton);
+    TOpslag<QPushButton*> BeregnTabelButton = TabelFelt(&TTabelKontroller::BeregnTabelButton);
+    TOpslag<QRadioButton*> TastaturRadioButton = TabelFelt(&TTabelKontroller::TastaturRadioButton);
+    TOpslag<QRadioButton*> DiskfilRadioButton = TabelFelt(&TTabelKontroller::DiskfilRadioButton);
+    TOpslag<QGroupBox*> InddataGroupBox = TabelFelt(&TTabelKontroller::InddataGroupBox);
+    TOpslag<QLineEdit*> VariabeludtrykEdit = TabelFelt(&TTabelKontroller::VariabeludtrykEdit);
+    TOpslag<QLineEdit*> GennemsnitEdit = TabelFelt(&TTabelKontroller::GennemsnitEdit);
+    TOpslag<QLineEdit*> VariansEdit = TabelFelt(&TTabelKontroller::VariansEdit);
+    TOpslag<QLabel*> TabelNoLabel = TabelFelt(&TTabelKontroller::TabelNoLabel);
+    TOpslag<QLabel*> MaalingerLabel = TabelFelt(&TTabelKontroller::MaalingerLabel);
+    TOpslag<QLabel*> VariabelLabel = TabelFelt(&TTabelKontroller::VariabelLabel);
+    TOpslag<QLabel*> GnsLabel = TabelFelt(&TTabelKontroller::GnsLabel);
+    TOpslag<QLabel*> VariansLabel = TabelFelt(&TTabelKontroller::VariansLabel);
+    QImage& GrafBilledeFor(int ark);
+    std::unique_ptr<QtLaerred>& GrafLaerredFor(int ark);
+    TOpslag<QImage&> GrafImage{[this](int s) -> QImage& { return GrafBilledeFor(s); }};
+    TOpslag<std::unique_ptr<QtLaerred>&> GrafLaerred{
+        [this](int s) -> std::unique_ptr<QtLaerred>& { return GrafLaerredFor(s); }};
+    TOpslag<TGrafBillede*> GrafBilledeWidget = GrafFelt(&TGrafArkSide::GrafBilledeWidget);
+    TOpslag<QLabel*> GrafOverskriftLabel = GrafFelt(&TGrafArkSide::GrafOverskriftLabel);
+    TOpslag<QLabel*> GrafTypeLabel = GrafFelt(&TGrafArkSide::GrafTypeLabel);
+    TOpslag<QLabel*> PolGradLabel = GrafFelt(&TGrafArkSide::PolGradLabel);
+    TOpslag<QLineEdit*> XakseEdit = GrafFelt(&TGrafArkSide::XakseEdit);
+    TOpslag<QLineEdit*> YakseEdit = GrafFelt(&TGrafArkSide::YakseEdit);
+    TOpslag<QLineEdit*> xminEdit = GrafFelt(&TGrafArkSide::xminEdit);
+    TOpslag<QLineEdit*> xmaxEdit = GrafFelt(&TGrafArkSide::xmaxEdit);
+    TOpslag<QLineEdit*> yminEdit = GrafFelt(&TGrafArkSide::yminEdit);
+    TOpslag<QLineEdit*> ymaxEdit = GrafFelt(&TGrafArkSide::ymaxEdit);
+    TOpslag<QLineEdit*> AntalGrafPunkterEdit = GrafFelt(&TGrafArkSide::AntalGrafPunkterEdit);
+    TOpslag<QRadioButton*> PunktRadioButton = GrafFelt(&TGrafArkSide::PunktRadioButton);
+    TOpslag<QRadioButton*> KrydsRadioButton = GrafFelt(&TGrafArkSide::KrydsRadioButton);
+    TOpslag<QRadioButton*> CirkelRadioButton = GrafFelt(&TGrafArkSide::CirkelRadioButton);
+    TOpslag<QRadioButton*> RuderRadioButton = GrafFelt(&TGrafArkSide::RuderRadioButton);
+    TOpslag<QGroupBox*> GrafPunkterGroupBox = GrafFelt(&TGrafArkSide::GrafPunkterGroupBox);
+    TOpslag<QListWidget*> GrafResultaterListBox = GrafFelt(&TGrafArkSide::GrafResultaterListBox);
+    TOpslag<QCheckBox*> StatistikCheckBox = GrafFelt(&TGrafArkSide::StatistikCheckBox);
+    TOpslag<QCheckBox*> TegnKunPunkterCheckBox = GrafFelt(&TGrafArkSide::TegnKunPunkterCheckBox);
+    TOpslag<QCheckBox*> BeholdGrafCheckBox = GrafFelt(&TGrafArkSide::BeholdGrafCheckBox);
+    TOpslag<QPushButton*> TegnGrafButton = GrafFelt(&TGrafArkSide::TegnGrafButton);
+    TOpslag<QPushButton*> TegnFunktionButton = GrafFelt(&TGrafArkSide::TegnFunktionButton);
 
     // ---- dialogs, created once ----
     TInddataKonstantDialog* InddataKonstantDialog = nullptr;
@@ -121,41 +180,23 @@ public:
     TAktivTabelNoOgGrafNoDialog* AktivTabelNoOgGrafNoDialog = nullptr;
     TArealUnderGrafDialog* ArealUnderGrafDialog = nullptr;
 
-    // ---- further controls of the table and graph sheets ----
-    QLabel* KonstanterLabel = nullptr;
-    std::array<QLabel*, 5> TabelNoLabel{}, MaalingerLabel{}, VariabelLabel{}, GnsLabel{}, VariansLabel{};
-    std::array<QGroupBox*, 5> InddataGroupBox{};
-    std::array<QGroupBox*, 4> GrafPunkterGroupBox{};
-    // The fields of graph sheet s that show once a table has been computed.
-    std::array<std::vector<QWidget*>, 4> GrafFelter{};
     // Menu items the graph tools enable later.
     QAction* DifferentialkvotientAfFunktionMenuItem = nullptr;
     QAction* TegnTangentTilFunktionMenuItem = nullptr;
     QAction* ArealUnderFunktionMenuItem = nullptr;
 
-    // ---- program-controlled keyboard input (one set for the program) ----
-    std::array<bool, 5> IndtastningAktiv{}, SpringTil{}, TastAfsluttet{};
-    int SpringRaekke = 0, SpringSoejle = 0;  // 1-based grid position of a jump
-    bool TastTrykket = false;
-    int SidsteTast = 0;
-    int AktuelRaekke = -1, AktuelSoejle = -1;  // 0-based grid position; -1 none
-    // The cell each table's input waits in (1-based grid row and column).
-    std::array<int, 5> IndtastRaekke{}, IndtastSoejle{};
-
-    // ---- table operations (PlotvikUnitTabel.cpp) ----
+    // ---- the table commands, passed to the sheet that holds the table ----
     void OpsaetTabelGrid(int tabel);
-    void VisOverskrifter(int tabel);
-    void VisCelleblok(int tabel, int foersteRaekke, int sidsteRaekke, int foersteSoejle, int sidsteSoejle);
     void IndtastTabel(int tabel, int raekke, int soejle);
-    void StopIndtastning(int tabel);      // ends running input, keeping what was typed
-    void GemRedigeretCelle(int tabel, int raekke, int soejle);  // 0-based grid cell
+    void StopIndtastning(int tabel);  // ends running input, keeping what was typed
     void UdregnTabelButtonClick(int tabel);
     void AntalMaalingerButtonClick(int tabel);
     void IndLaesTabelButtonClick(int tabel);
-    void VariabeludtrykEditExit(int tabel);
     // Program-controlled input (true) or the grid's own cell editing (false).
     void SaetProgramstyring(int tabel, bool programstyret);
-    bool FriRedigering(int tabel) const { return !Programstyret[tabel]; }
+    bool FriRedigering(int tabel) const { return !Indtastning.Programstyret[tabel]; }
+    // A computed table's graphs go to their sheets.
+    void VisTabelGrafer(int tabel);
 
     // ---- project commands (PlotvikUnitFil.cpp) ----
     void SpoergOmGem(const std::string& navn);
@@ -209,10 +250,10 @@ public slots:
     void StatistikPaamaalingerMenuItemClick();
     // "Hjælp" (PlotvikUnit.cpp)
     void HjaelpMenuItemClick();
-    // Graph sheet s = 1..3
-    void TegnGrafButtonClick(int ark);                 // PlotvikUnitGraf.cpp
-    void StatistikCheckBoxClick(int ark);              // PlotvikUnitGraf.cpp
-    void TegnFunktionButtonClick(int ark);             // PlotvikUnitVaerktoej.cpp
+    // Graph sheet s = 1..3 (the first three handled by the sheet itself)
+    void TegnGrafButtonClick(int ark);
+    void StatistikCheckBoxClick(int ark);
+    void TegnFunktionButtonClick(int ark);
     void GrafImageMouseDown(int ark, Qt::MouseButton knap, int x, int y);  // PlotvikUnitVaerktoej.cpp
 
 protected:

@@ -3,7 +3,6 @@
 // dialog and, on OK, appends one keyword line to the text sheet; the lines
 // and the running numbers come from files/Opbygning.
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTabWidget>
 
@@ -18,6 +17,7 @@
 #include "ui/PlotvikUnit.h"
 #include "ui/ProgramStyringDialogUnit.h"
 #include "ui/TabelDefinitionUnit.h"
+#include "ui/TekstArk.h"
 #include "ui/Tegnsaet.h"
 #include "ui/UddataKonstantDefinitionUnit.h"
 #include "ui/UddataVariabelDefinitionUnit.h"
@@ -31,7 +31,7 @@ namespace {
 constexpr int Opbygger = 2;  // Tilstand while a project is built
 
 void TilfoejLinie(TPlotvikForm& f, const std::string& linie) {
-    if (f.RedigerMemo) f.RedigerMemo->appendPlainText(TilQString(linie));
+    f.TekstSide->TilfoejLinie(linie);
     f.Projekt.TekstGemt = false;
 }
 
@@ -178,9 +178,5 @@ void TPlotvikForm::UdskrivGrafresultaterMenuItemClick() {
 void TPlotvikForm::UdskrivTekstMenuItemClick() {
     QPrinter printer(QPrinter::HighResolution);
     if (!VaelgPrinter(printer, this)) return;
-    std::vector<std::string> linier;
-    if (RedigerMemo)
-        for (const QString& l : RedigerMemo->toPlainText().split(QLatin1Char('\n')))
-            linier.push_back(FraQString(l));
-    UdskrivLinier(printer, TekstUdskrift(linier));
+    UdskrivLinier(printer, TekstUdskrift(TekstSide->Linier()));
 }

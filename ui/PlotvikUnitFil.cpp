@@ -3,15 +3,7 @@
 #include <algorithm>
 #include <QApplication>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QSpinBox>
-#include <QTableView>
 #include <filesystem>
 #include <system_error>
 
@@ -19,7 +11,7 @@
 #include "files/PlotvikAnalyse.h"
 #include "files/PlotvikFiler.h"
 #include "files/TekstFil.h"
-#include "ui/CelleModel.h"
+#include "ui/TekstArk.h"
 #include "ui/PlotvikUnit.h"
 #include "ui/PlotvikUnitIntern.h"
 #include "ui/Tegnsaet.h"
@@ -58,9 +50,9 @@ std::string SkiftEndelse(const std::string& navn, const std::string& endelse) {
 
 }  // namespace plotvik
 
-std::string TPlotvikForm::MemoTekst() const { return FraQString(RedigerMemo->toPlainText()); }
+std::string TPlotvikForm::MemoTekst() const { return TekstSide->Tekst(); }
 
-void TPlotvikForm::SaetMemoTekst(const std::string& tekst) { RedigerMemo->setPlainText(TilQString(tekst)); }
+void TPlotvikForm::SaetMemoTekst(const std::string& tekst) { TekstSide->SaetTekst(tekst); }
 
 // ---------------------------------------------------------------- saving
 
@@ -166,15 +158,7 @@ void TPlotvikForm::OpsaetVindueEfterProjekt() {
             AnalyserTabel(p, t);
             Fejl = false;
         }
-        for (QWidget* w : {static_cast<QWidget*>(TabelNoLabel[t]), static_cast<QWidget*>(MaalingerLabel[t]),
-                           static_cast<QWidget*>(AntalMaalingerSpinEdit[t]),
-                           static_cast<QWidget*>(AntalMaalingerButton[t]), static_cast<QWidget*>(InddataGroupBox[t]),
-                           static_cast<QWidget*>(IndLaesTabelButton[t]), static_cast<QWidget*>(BeregnTabelButton[t])})
-            w->show();
-        IndLaesTabelButton[t]->setEnabled(false);
-        BeregnTabelButton[t]->setEnabled(false);
-        AntalMaalingerSpinEdit[t]->setValue(T.AntalIndgange);
-        OpsaetTabelGrid(t);
+        TabelSideFor(t)->VisTabel(t);
     }
     if (p.AntalKonstanter > 0) {
         TTabelDef& K = p.Tabeller[0];
@@ -182,34 +166,11 @@ void TPlotvikForm::OpsaetVindueEfterProjekt() {
             AnalyserTabel(p, 0);
             Fejl = false;
         }
-        K.TabelType = 'S';
-        K.AntalIndgange = 1;
-        K.AntalRaekker = 2;
-        K.AntalSoejler = K.AntalVariable;
-        QTableView* g = TabelGrid[0];
-        const int cw = K.TabelBredde * PixelPrTegn > 0 ? K.TabelBredde * PixelPrTegn : 72;
-        g->horizontalHeader()->setDefaultSectionSize(cw + 1);
-        g->verticalHeader()->setDefaultSectionSize(RaekkeHoejde + 1);
-        CelleModel[0]->Opdater();
-        int bredde = K.AntalVariable * (cw + 1) + 3;
-        int hoejde = 2 * (RaekkeHoejde + 1) + 3;
-        const bool rulle = bredde >= 780;
-        if (rulle) {
-            bredde = 790;
-            hoejde += 20;
-            SaetProgramstyring(0, false);
-            ProgramstyringMulig[0] = false;
-        }
-        g->setHorizontalScrollBarPolicy(rulle ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        g->resize(bredde, hoejde);
-        TabelFeltEdit[0]->resize(cw, RaekkeHoejde);
-        KonstanterLabel->show();
-        g->show();
-        VisOverskrifter(0);
+        TabelSide[1]->OpsaetKonstantGrid();
         QApplication::processEvents();
         VisArk(1);
         Flade().Informationsboks("Indl\xE6s eller Rediger f\xF8rst tabellen med konstanter");
-        g->setFocus();
+        TabelGrid[0]->setFocus();
         IndtastTabel(0, 2, 1);
     }
 }
@@ -277,7 +238,7 @@ void TPlotvikForm::OmdanTilProjektFilMenuItemClick() {
     NulstilProjekt(Projekt);
     // The window showed the project just cleared; it is shown again only
     // when the converted file is loaded.
-    SkjulTabeller(*this);
+    for (int a = 1; a <= 2; ++a) TabelSide[a]->SkjulTabeller();
     if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
     Fejl = false;
     for (const std::string& linie : DelILinier(MemoTekst())) {

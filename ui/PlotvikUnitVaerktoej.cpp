@@ -3,7 +3,6 @@
 // structs and images, and the window shows the result.
 #include <QAction>
 #include <QEventLoop>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -15,6 +14,7 @@
 #include "ui/FourierTransformationDefinitionUnit.h"
 #include "ui/FunktionDialogUnit.h"
 #include "ui/PlotvikUnit.h"
+#include "ui/TekstArk.h"
 #include "ui/Tegnsaet.h"
 
 using namespace plotvik;
@@ -137,15 +137,8 @@ void TPlotvikForm::FourierTransformationMenuItemClick() {
     v.VisGrafisk = d->VisGrafisk;
     // The lines appear on the text sheet while the project is being built.
     for (const std::string& linie : OpbygFourier(Projekt, v))
-        if (RedigerMemo) RedigerMemo->appendPlainText(TilQString(linie));
+        TekstSide->TilfoejLinie(linie);
     Projekt.TekstGemt = false;
-}
-
-void TPlotvikForm::TegnFunktionButtonClick(int ark) {
-    if (ark < 1 || ark > 3) return;
-    TagGrafArkTilbage(ark);
-    TegnFunktionKnap(Projekt, GrafArkene, TegneTilstand, ark);
-    VisGrafArk(ark);
 }
 
 void TPlotvikForm::GrafImageMouseDown(int ark, Qt::MouseButton knap, int x, int y) {

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The monkey test for longer: ./monkey.sh SECONDS [SEED]
+# Drives the real window offscreen with random clicks, keys and answers for
+# SECONDS (default 600) from SEED (default: a random one, printed at the end).
+# Uses the sanitizer build (build-asan) when it has the window's tests, else
+# the normal build. Also PLOTVIK_ABE_SEKUNDER / PLOTVIK_ABE_FROE.
+set -euo pipefail
+cd "$(dirname "$0")"
+sekunder=${1:-${PLOTVIK_ABE_SEKUNDER:-600}}
+froe=${2:-${PLOTVIK_ABE_FROE:-$RANDOM$RANDOM}}
+mappe=build
+if [[ -d build-asan && -z "${PLOTVIK_ABE_UDEN_ASAN:-}" ]] && grep -q "test_ui" <(cmake --build build-asan --target help 2>/dev/null); then
+  mappe=build-asan
+else
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLOTVIK_TESTS=ON >/dev/null
+fi
+cmake --build "$mappe" -j2 --target test_ui >/dev/null
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+echo "Abekat: $mappe, $sekunder s, froe $froe" >&2
+PLOTVIK_ABE_SEKUNDER=$sekunder PLOTVIK_ABE_FROE=$froe \
+  "$mappe/tests/test_ui" --gtest_filter=Abekat.Fri 2>&1 | grep -v "This plugin does not support"
+exit "${PIPESTATUS[0]}"

@@ -1,0 +1,271 @@
+// A graph sheet: its controls with the captions and object names the program
+// is known by, the copying between fields and struct, "Tegn graf", the
+// "Statistik" box and "Tegn Funktion".
+#include "ui/GrafArkSide.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "graphs/Fourier.h"
+#include "graphs/GrafVaerktoej.h"
+#include "ui/GrafBillede.h"
+#include "ui/QtLaerred.h"
+#include "ui/Tegnsaet.h"
+
+using namespace plotvik;
+
+namespace {
+
+QString N(const char* navn, int nr) { return QString::fromLatin1(navn).arg(nr); }
+
+QLabel* Etiket(QWidget* ejer, const QString& tekst, const QString& navn, int x, int y, int b, int h = 16) {
+    auto* l = new QLabel(tekst, ejer);
+    l->setObjectName(navn);
+    l->setGeometry(x, y, b, h);
+    return l;
+}
+
+QLineEdit* Felt(QWidget* ejer, const QString& navn, int x, int y, int b, int h = 20) {
+    auto* e = new QLineEdit(ejer);
+    e->setObjectName(navn);
+    e->setGeometry(x, y, b, h);
+    return e;
+}
+
+QPushButton* Knap(QWidget* ejer, const QString& tekst, const QString& navn, int x, int y, int b, int h = 24) {
+    auto* k = new QPushButton(tekst, ejer);
+    k->setObjectName(navn);
+    k->setGeometry(x, y, b, h);
+    return k;
+}
+
+}  // namespace
+
+TGrafArkSide::TGrafArkSide(int ark, TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tegning, const QFont& skrift,
+                           QWidget* parent)
+    : QWidget(parent), ark_(ark), p_(p), arkene_(arkene), tegning_(tegning) {
+    setObjectName(N("GrafArk%1", ark));
+    setFont(skrift);  // the window's; the sheet is made before it is placed in the window
+    GrafImage = QImage(550, 490, QImage::Format_RGB32);
+    GrafImage.fill(Qt::white);
+    GrafLaerred = std::make_unique<QtLaerred>(GrafImage);
+    Data().Billede = GrafLaerred.get();
+    Opbyg();
+
+    connect(TegnGrafButton, &QPushButton::clicked, this, [this] { TegnGrafButtonClick(); });
+    connect(TegnFunktionButton, &QPushButton::clicked, this, [this] { TegnFunktionButtonClick(); });
+    connect(StatistikCheckBox, &QCheckBox::clicked, this, [this] { StatistikCheckBoxClick(); });
+    connect(GrafBilledeWidget, &TGrafBillede::MusNed, this, &TGrafArkSide::MusNed);
+    if (ark <= 2) {
+        // Enter, or leaving the box with Tab, goes on to "Tegn graf".
+        connect(AntalGrafPunkterEdit, &QLineEdit::returnPressed, this, [this] { TegnGrafButton->setFocus(); });
+        QWidget::setTabOrder(AntalGrafPunkterEdit, TegnGrafButton);
+    }
+}
+
+TGrafArkSide::~TGrafArkSide() {
+    // The engine's struct outlives the sheet; it must not keep the canvas.
+    if (Data().Billede == GrafLaerred.get()) Data().Billede = nullptr;
+}
+
+TGrafArk& TGrafArkSide::Data() { return arkene_.Ark[ark_]; }
+
+void TGrafArkSide::SaetPopupMenu(QMenu* menu) { GrafBilledeWidget->SaetPopupMenu(menu); }
+
+void TGrafArkSide::Opbyg() {
+    static const char* Overskrifter[4] = {"", "1. Graf Overskrift", "2. Graf Overskrift", " 3. Graf Overskrift"};
+    const int s = ark_;
+    auto& felter = felter_;
+    QLabel* overskrift = Etiket(this, QString::fromLatin1(Overskrifter[s]), N("Graf%1OverskriftLabel", s), 4, 1, 550, 17);
+    QFont fed = overskrift->font();
+    fed.setBold(true);
+    overskrift->setFont(fed);
+    GrafOverskriftLabel = overskrift;
+    felter.push_back(overskrift);
+
+    GrafBilledeWidget = new TGrafBillede(s, &GrafImage, this);
+    GrafBilledeWidget->setObjectName(N("Graf%1Image", s));
+    GrafBilledeWidget->setGeometry(4, 20, GrafImage.width(), GrafImage.height());
+
+    const int x = 562;
+    felter.push_back(Etiket(this, QStringLiteral("x-akse"), N("Xakse%1Label", s), x, 4, 40));
+    XakseEdit = Felt(this, N("Xakse%1Edit", s), x + 42, 2, 188);
+    felter.push_back(XakseEdit);
+    felter.push_back(Etiket(this, QStringLiteral("y-akse"), N("Yakse%1Label", s), x, 26, 40));
+    YakseEdit = Felt(this, N("Yakse%1Edit", s), x + 42, 24, 188);
+    felter.push_back(YakseEdit);
+    const bool bindestreg = s == 1;
+    auto graense = [&](const char* navn, const char* tekst, int gx, int gy, QLineEdit*& edit) {
+        QString t = QString::fromLatin1(tekst);
+        if (!bindestreg) t.remove('-');
+        felter.push_back(Etiket(this, t, N(navn, s).replace("Edit", "Label"), gx, gy + 2, 36));
+        edit = Felt(this, N(navn, s), gx + 38, gy, 76);
+        felter.push_back(edit);
+    };
+    graense("xmin%1Edit", "x-min", x, 48, xminEdit);
+    graense("xmax%1Edit", "x-max", x + 116, 48, xmaxEdit);
+    graense("ymin%1Edit", "y-min", x, 70, yminEdit);
+    graense("ymax%1Edit", "y-max", x + 116, 70, ymaxEdit);
+
+    GrafTypeLabel = Etiket(this, QStringLiteral("Graftype: "), N("GrafType%1Label", s), x, 94, 230);
+    felter.push_back(GrafTypeLabel);
+    PolGradLabel = Etiket(this, QString::fromLatin1(s == 1 ? "Polynomiumgrad: " : "Polynomiumsgrad: "),
+                          N("PolGrad%1Label", s), x, 111, 230);
+    PolGradLabel->hide();
+
+    Etiket(this, QString::fromUtf8("Graf Opløsning"), N("AntalGrafPunkter%1Label", s), x, 134, 90);
+    AntalGrafPunkterEdit = Felt(this, N("AntalGrafPunkter%1Edit", s), x + 94, 132, 50);
+    AntalGrafPunkterEdit->setText(QStringLiteral("50"));
+
+    auto* gruppe = new QGroupBox(QStringLiteral("Graf punkter udseende"), this);
+    gruppe->setObjectName(N("GrafPunkter%1GroupBox", s));
+    gruppe->setGeometry(x, 156, 230, 56);
+    GrafPunkterGroupBox = gruppe;
+    auto radio = [&](const char* tekst, const char* navn, int rx, int ry) {
+        auto* r = new QRadioButton(QString::fromLatin1(tekst), gruppe);
+        r->setObjectName(N(navn, s));
+        r->setGeometry(rx, ry, 100, 18);
+        return r;
+    };
+    RuderRadioButton = radio("Ruder", "Ruder%1RadioButton", 10, 16);
+    KrydsRadioButton = radio("Kryds", "Kryds%1RadioButton", 120, 16);
+    CirkelRadioButton = radio("Cirkel", "Cirkel%1RadioButton", 10, 34);
+    PunktRadioButton = radio("Punkt", "Punkt%1RadioButton", 120, 34);
+    KrydsRadioButton->setChecked(true);
+
+    auto boks = [&](const char* tekst, const char* navn, int bx, int by) {
+        auto* c = new QCheckBox(QString::fromLatin1(tekst), this);
+        c->setObjectName(N(navn, s));
+        c->setGeometry(bx, by, 110, 18);
+        return c;
+    };
+    StatistikCheckBox = boks("Statistik", "Statistik%1CheckBox", x, 216);
+    TegnKunPunkterCheckBox = boks("Tegn kun punkter", "TegnKunPunkter%1CheckBox", x + 112, 216);
+    BeholdGrafCheckBox = boks("Behold graf", "BeholdGraf%1CheckBox", x, 236);
+    BeholdGrafCheckBox->setEnabled(false);
+
+    TegnGrafButton = Knap(this, QString::fromLatin1(s == 2 ? "Tegn Graf" : "Tegn graf"), N("TegnGraf%1Button", s), x,
+                          260, 110, 25);
+    TegnFunktionButton = Knap(this, QStringLiteral("Tegn Funktion"), N("TegnFunktion%1Button", s), x + 120, 260, 110, 25);
+    Etiket(this, QStringLiteral("Graf Resultater"), N("GrafResultater%1Label", s), x, 292, 120);
+    GrafResultaterListBox = new QListWidget(this);
+    GrafResultaterListBox->setObjectName(N("GrafResultater%1ListBox", s));
+    GrafResultaterListBox->setGeometry(x, 309, 230, 200);
+}
+
+// ---------------------------------------------------------------- fields and struct
+
+void TGrafArkSide::TagTilbage() {
+    TGrafArk& a = Data();
+    a.XAkse = Lang(FraQString(XakseEdit->text()));
+    a.YAkse = Lang(FraQString(YakseEdit->text()));
+    a.XMinTekst = Kort(FraQString(xminEdit->text()));
+    a.XMaxTekst = Kort(FraQString(xmaxEdit->text()));
+    a.YMinTekst = Kort(FraQString(yminEdit->text()));
+    a.YMaxTekst = Kort(FraQString(ymaxEdit->text()));
+    a.AntalGrafPunkter = Kort(FraQString(AntalGrafPunkterEdit->text()));
+    a.PunktType = PunktRadioButton->isChecked()    ? TPunktType::Punkt
+                  : CirkelRadioButton->isChecked() ? TPunktType::Cirkel
+                  : RuderRadioButton->isChecked()  ? TPunktType::Ruder
+                                                   : TPunktType::Kryds;
+    a.Statistik = StatistikCheckBox->isChecked();
+    a.TegnKunPunkter = TegnKunPunkterCheckBox->isChecked();
+    a.BeholdGraf = BeholdGrafCheckBox->isChecked();
+}
+
+void TGrafArkSide::Vis() {
+    const TGrafArk& a = Data();
+    GrafOverskriftLabel->setText(TilQString(a.Overskrift));
+    XakseEdit->setText(TilQString(a.XAkse));
+    YakseEdit->setText(TilQString(a.YAkse));
+    xminEdit->setText(TilQString(a.XMinTekst));
+    xmaxEdit->setText(TilQString(a.XMaxTekst));
+    yminEdit->setText(TilQString(a.YMinTekst));
+    ymaxEdit->setText(TilQString(a.YMaxTekst));
+    AntalGrafPunkterEdit->setText(TilQString(a.AntalGrafPunkter));
+    switch (a.PunktType) {
+        case TPunktType::Punkt: PunktRadioButton->setChecked(true); break;
+        case TPunktType::Cirkel: CirkelRadioButton->setChecked(true); break;
+        case TPunktType::Ruder: RuderRadioButton->setChecked(true); break;
+        default: KrydsRadioButton->setChecked(true); break;
+    }
+    StatistikCheckBox->setChecked(a.Statistik);
+    TegnKunPunkterCheckBox->setChecked(a.TegnKunPunkter);
+    BeholdGrafCheckBox->setChecked(a.BeholdGraf);
+    BeholdGrafCheckBox->setEnabled(a.BeholdGrafAktiv);
+    TegnFunktionButton->setEnabled(a.TegnFunktionAktiv);
+    GrafTypeLabel->setText(TilQString(a.GrafTypeTekst));
+    PolGradLabel->setText(TilQString(a.PolGradTekst));
+    for (QWidget* w : felter_) w->setVisible(a.FelterSynlige);
+    PolGradLabel->setVisible(a.FelterSynlige && a.PolGradSynlig);
+    GrafResultaterListBox->clear();
+    for (const std::string& linie : a.Resultater) GrafResultaterListBox->addItem(TilQString(linie));
+    GrafBilledeWidget->update();
+}
+
+void TGrafArkSide::Nulstil() {
+    TGrafArk& a = Data();
+    Laerred* billede = a.Billede;
+    const TPunktType punkt = a.PunktType;
+    const std::string oploesning = a.AntalGrafPunkter;
+    a = TGrafArk{};
+    a.Billede = billede;
+    a.PunktType = punkt;
+    a.AntalGrafPunkter = oploesning.empty() ? "50" : oploesning;
+    a.PolGradTekst = ark_ == 1 ? "Polynomiumgrad: " : "Polynomiumsgrad: ";
+    GrafImage.fill(Qt::white);
+    Vis();
+}
+
+void TGrafArkSide::VisTabelGraf(const TGrafDef& graf) {
+    TagTilbage();
+    TGrafArk& a = Data();
+    a.Overskrift = graf.GrafNavn;
+    a.XAkse = graf.XGraf;
+    a.YAkse = graf.YGraf;
+    a.XMinTekst = FormaterTal(8, 0, graf.XMin);
+    a.XMaxTekst = FormaterTal(8, 0, graf.XMax);
+    a.YMinTekst = FormaterTal(8, 0, graf.YMin);
+    a.YMaxTekst = FormaterTal(8, 0, graf.YMax);
+    std::string type;
+    switch (graf.GrafType) {
+        case 'B': type = "Bezierfit"; break;
+        case 'P': type = "Polynomiumsfit"; break;
+        case 'R': type = "Regressionslinie"; break;
+        case 'S': type = "Splinefit"; break;
+        default: break;
+    }
+    a.GrafTypeTekst = "Graftype: " + type;
+    a.PolGradSynlig = graf.GrafType == 'P';
+    a.PolGradTekst = std::string(ark_ == 1 ? "Polynomiumgrad: " : "Polynomiumsgrad: ") +
+                     (a.PolGradSynlig ? std::to_string(graf.PolGrad) : std::string());
+    a.FelterSynlige = true;
+    Vis();
+}
+
+// ---------------------------------------------------------------- the sheet's buttons
+
+void TGrafArkSide::TegnGrafButtonClick() {
+    // The Fourier spectrum is drawn through hooks of the pass; connect them once.
+    if (!tegning_.TegnFourierGraf) TilslutFourier(tegning_);
+    TagTilbage();
+    TegnGrafKnap(p_, arkene_, tegning_, ark_);
+    Vis();
+}
+
+void TGrafArkSide::StatistikCheckBoxClick() {
+    TagTilbage();
+    StatistikKlik(p_, arkene_, ark_);
+    Vis();
+}
+
+void TGrafArkSide::TegnFunktionButtonClick() {
+    TagTilbage();
+    TegnFunktionKnap(p_, arkene_, tegning_, ark_);
+    Vis();
+}

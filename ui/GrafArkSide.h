@@ -1,0 +1,78 @@
+// A graph sheet ("Graf Ark 1".."Graf Ark 3"): the image Graf<s>Image with its
+// canvas, the heading, the axis and limit fields, the marker choice, the
+// check boxes, "Tegn graf", "Tegn Funktion" and the results list. The sheet
+// copies its fields into its struct in GrafArkene before a command ("taken
+// back") and shows the struct again after it; the engine's passes do the work.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "core/Projekt.h"
+#include "graphs/GrafArk.h"
+#include "graphs/GrafTegning.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QCheckBox;
+class QGroupBox;
+class QListWidget;
+class QMenu;
+class QtLaerred;
+class TGrafBillede;
+
+class TGrafArkSide : public QWidget {
+    Q_OBJECT
+public:
+    TGrafArkSide(int ark, plotvik::TProjekt& p, plotvik::TGrafArkene& arkene, plotvik::TTegneTilstand& tegning,
+                 const QFont& skrift, QWidget* parent = nullptr);
+    ~TGrafArkSide() override;
+
+    int ArkNo() const { return ark_; }
+    plotvik::TGrafArk& Data();  // this sheet's struct in GrafArkene
+
+    // Fields -> struct ("taken back"), and struct -> fields; also repaints the image.
+    void TagTilbage();
+    void Vis();
+    // The creation step: empty fields, a white image.
+    void Nulstil();
+    // A computed table's graph on this sheet: heading, axes, limits, graph type.
+    void VisTabelGraf(const plotvik::TGrafDef& graf);
+    void SaetPopupMenu(QMenu* menu);
+
+    void TegnGrafButtonClick();
+    void StatistikCheckBoxClick();
+    void TegnFunktionButtonClick();
+
+    // ---- controls ----
+    QImage GrafImage;  // the pixels of Graf<s>Image
+    std::unique_ptr<QtLaerred> GrafLaerred;
+    TGrafBillede* GrafBilledeWidget = nullptr;  // shows GrafImage; objectName Graf<s>Image
+    QLabel *GrafOverskriftLabel = nullptr, *GrafTypeLabel = nullptr, *PolGradLabel = nullptr;
+    QLineEdit *XakseEdit = nullptr, *YakseEdit = nullptr, *xminEdit = nullptr, *xmaxEdit = nullptr,
+              *yminEdit = nullptr, *ymaxEdit = nullptr, *AntalGrafPunkterEdit = nullptr;
+    QGroupBox* GrafPunkterGroupBox = nullptr;
+    QRadioButton *PunktRadioButton = nullptr, *KrydsRadioButton = nullptr, *CirkelRadioButton = nullptr,
+                 *RuderRadioButton = nullptr;
+    QListWidget* GrafResultaterListBox = nullptr;
+    QCheckBox *StatistikCheckBox = nullptr, *TegnKunPunkterCheckBox = nullptr, *BeholdGrafCheckBox = nullptr;
+    QPushButton *TegnGrafButton = nullptr, *TegnFunktionButton = nullptr;
+
+signals:
+    // A press on the image, in image pixels: the graph tools work across sheets.
+    void MusNed(int ark, Qt::MouseButton knap, int x, int y);
+
+private:
+    void Opbyg();
+
+    int ark_;
+    plotvik::TProjekt& p_;
+    plotvik::TGrafArkene& arkene_;
+    plotvik::TTegneTilstand& tegning_;
+    // The fields that show once a table has been computed.
+    std::vector<QWidget*> felter_;
+};

@@ -1,0 +1,163 @@
+// A table sheet ("Tabelark 1" with the constants and tables 1 and 2,
+// "TabelArk 2" with tables 3 and 4): its grids and their controls row
+// ("Målinger", "OK", "Indlæs", "Beregn", "Tastatur"/"Diskfil"), the
+// mean/variance row under each grid, the program-controlled keyboard input
+// and the grids' own cell editing. Tables are numbered as the project numbers
+// them (0 = the constants), on whichever sheet they sit.
+#pragma once
+
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTableView>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "core/Projekt.h"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QGroupBox;
+class TCelleModel;
+
+namespace plotvik {
+
+constexpr int StandardSoejleBredde = 84;  // grid column width in pixels
+constexpr int RaekkeHoejde = 20;          // grid row height in pixels
+constexpr int PixelPrTegn = 6;            // one character of TabelBredde
+
+// Virtual-key code of a Qt key, 0 for keys that are ordinary typing.
+int VirtuelTast(int qtTast);
+
+// The state of the keyboard input. The input runs across the tables of both
+// sheets (a click in one table ends the input in another), so there is one
+// set for the program, kept by the main window and shared by its sheets.
+struct TIndtastningsTilstand {
+    std::array<bool, 5> IndtastningAktiv{}, SpringTil{}, TastAfsluttet{};
+    int SpringRaekke = 0, SpringSoejle = 0;  // 1-based grid position of a jump
+    bool TastTrykket = false;
+    int SidsteTast = 0;
+    int AktuelRaekke = -1, AktuelSoejle = -1;  // 0-based grid position; -1 none
+    // The cell each table's input waits in (1-based grid row and column).
+    std::array<int, 5> IndtastRaekke{}, IndtastSoejle{};
+    // Program-controlled input per table (the program-control dialog's boxes).
+    std::array<bool, 5> Programstyret{true, true, true, true, true};
+    std::array<bool, 5> ProgramstyringMulig{true, true, true, true, true};
+};
+
+}  // namespace plotvik
+
+// A table grid (Tabel<t>StringGrid, KonstanterStringGrid): a click into a
+// cell starts or moves the keyboard input; in free editing it only makes
+// the cell current.
+class TTabelGrid : public QTableView {
+public:
+    TTabelGrid(QWidget* parent) : QTableView(parent) {}
+    std::function<bool(QMouseEvent*)> KlikIGrid;  // true: the click is used up
+    std::function<void()> FokusMistet;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+};
+
+// The edit box that lies over the cell being typed (TabelFelt<t>Edit).
+class TTabelFeltEdit : public QLineEdit {
+public:
+    TTabelFeltEdit(QWidget* parent) : QLineEdit(parent) {}
+    std::function<void(int tast)> NavigationsTast;  // a virtual-key code
+    std::function<void(QFocusEvent*)> FokusMistet;
+
+protected:
+    bool event(QEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+};
+
+// "Målinger" (AntalMaalinger<t>SpinEdit): Enter goes on to its "OK".
+class TMaalingerSpinEdit : public QSpinBox {
+public:
+    TMaalingerSpinEdit(QWidget* parent) : QSpinBox(parent) {}
+    std::function<void()> Enter;
+    std::function<void(QFocusEvent*)> FokusMistet;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+};
+
+// The controls of one table.
+struct TTabelKontroller {
+    TTabelGrid* Grid = nullptr;
+    TCelleModel* Model = nullptr;
+    TTabelFeltEdit* FeltEdit = nullptr;
+    QLabel *TabelNoLabel = nullptr, *MaalingerLabel = nullptr;
+    TMaalingerSpinEdit* AntalMaalingerSpinEdit = nullptr;
+    QPushButton *AntalMaalingerButton = nullptr, *IndLaesTabelButton = nullptr, *BeregnTabelButton = nullptr;
+    QGroupBox* InddataGroupBox = nullptr;
+    QRadioButton *TastaturRadioButton = nullptr, *DiskfilRadioButton = nullptr;
+    QLabel *VariabelLabel = nullptr, *GnsLabel = nullptr, *VariansLabel = nullptr;
+    QLineEdit *VariabeludtrykEdit = nullptr, *GennemsnitEdit = nullptr, *VariansEdit = nullptr;
+};
+
+class TTabelArk : public QWidget {
+    Q_OBJECT
+public:
+    // Sheet 1 holds the constants and tables 1 and 2, sheet 2 tables 3 and 4.
+    TTabelArk(int arkNo, plotvik::TProjekt& p, plotvik::TIndtastningsTilstand& ind, const QFont& skrift,
+              QWidget* parent = nullptr);
+    ~TTabelArk() override;
+
+    static int ArkForTabel(int tabel) { return tabel <= 2 ? 1 : 2; }
+    bool Ejer(int tabel) const { return tabel >= foerste_ && tabel <= sidste_; }
+    // The controls of a table on this sheet; empty for any other number.
+    const TTabelKontroller& K(int tabel) const;
+    QLabel* KonstanterLabel = nullptr;  // sheet 1 only
+
+    // Ends the input in a table of either sheet (the main window dispatches).
+    std::function<void(int tabel)> StopIndtastningI;
+
+    void OpsaetTabelGrid(int tabel);
+    void VisOverskrifter(int tabel);
+    void VisCelleblok(int tabel, int foersteRaekke, int sidsteRaekke, int foersteSoejle, int sidsteSoejle);
+    void IndtastTabel(int tabel, int raekke, int soejle);
+    void StopIndtastning(int tabel);  // ends running input, keeping what was typed
+    void GemRedigeretCelle(int tabel, int raekke, int soejle);  // 0-based grid cell
+    void UdregnTabelButtonClick(int tabel);
+    void AntalMaalingerButtonClick(int tabel);
+    void IndLaesTabelButtonClick(int tabel);
+    void VariabeludtrykEditExit(int tabel);
+    // Program-controlled input (true) or the grid's own cell editing (false).
+    void SaetProgramstyring(int tabel, bool programstyret);
+    bool FriRedigering(int tabel) const { return !ind_.Programstyret[tabel]; }
+
+    // Hides every table's grid and controls (the creation step).
+    void SkjulTabeller();
+    // Shows table t's controls row and grid after a project has been read.
+    void VisTabel(int tabel);
+    // Lays out the constants' grid after a project has been read.
+    void OpsaetKonstantGrid();
+
+signals:
+    // "Beregn" has computed the table; its graphs go to their sheets.
+    void TabelBeregnet(int tabel);
+
+private:
+    void OpbygKonstanter();
+    void OpbygTabel(int tabel);
+    TTabelGrid* NytGrid(int tabel, const QString& navn);
+    void Forbind(int tabel);
+    void PlacerGnsRaekke(int tabel);
+    // The keyboard input's steps.
+    void VisFeltEdit(int tabel, int raekke, int soejle);
+    void TagFeltTekst(int tabel);
+    void TastIFelt(int tabel, int tast);
+    void FeltForladt(int tabel);
+    void FeltFokusMistet(int tabel, QFocusEvent* e);
+    bool KlikIGrid(int tabel, QMouseEvent* e);
+
+    int arkNo_, foerste_, sidste_;
+    plotvik::TProjekt& p_;
+    plotvik::TIndtastningsTilstand& ind_;
+    std::array<TTabelKontroller, 5> k_{};
+};
