@@ -106,11 +106,21 @@ TTabelArk::~TTabelArk() {
         if (k.Grid) k.Grid->KlikIGrid = nullptr, k.Grid->FokusMistet = nullptr;
         if (k.FeltEdit) k.FeltEdit->NavigationsTast = nullptr, k.FeltEdit->FokusMistet = nullptr;
         if (k.AntalMaalingerSpinEdit) k.AntalMaalingerSpinEdit->Enter = nullptr, k.AntalMaalingerSpinEdit->FokusMistet = nullptr;
-        if (k.Model) k.Model->FriRedigering = nullptr;
+        if (k.Model) k.Model->FriRedigering = nullptr, k.Model->Skriv = nullptr;
     }
 }
 
 // ---------------------------------------------------------------- keyboard input
+
+void TTabelArk::SkrivCelle(int t, int v, int k, const std::string& tekst) {
+    if (SkrivCelleI) SkrivCelleI(t, v, k, tekst);
+    else p_.Tabeller[t].Celler.SaetCelle(tekst, v, k);
+}
+
+void TTabelArk::Trin(int t, const QString& navn, const std::function<void()>& handling) {
+    if (SomTrin) SomTrin(t, navn, handling);
+    else handling();
+}
 
 // Puts the table's edit box over grid cell (r, c), 1-based, with the cell's text.
 void TTabelArk::VisFeltEdit(int t, int r, int c) {
@@ -137,7 +147,7 @@ void TTabelArk::TagFeltTekst(int t) {
     e->hide();
     int v = 0, k = 0;
     MatrixCelle(Type(p_, t), r, c, v, k);
-    p_.Tabeller[t].Celler.SaetCelle(tekst, v, k);
+    SkrivCelle(t, v, k, tekst);
     k_[t].Model->VisBlok(r - 1, r - 1, c - 1, c - 1);
     if (tekst.empty()) return;
     bool fejl = false;
@@ -207,7 +217,7 @@ void TTabelArk::FeltForladt(int t) {
     const int r = ind_.IndtastRaekke[t], c = ind_.IndtastSoejle[t];
     int v = 0, k = 0;
     MatrixCelle(Type(p_, t), r, c, v, k);
-    p_.Tabeller[t].Celler.SaetCelle(Kort(FraQString(e->text())), v, k);
+    SkrivCelle(t, v, k, Kort(FraQString(e->text())));
     e->hide();
     k_[t].Model->VisBlok(r - 1, r - 1, c - 1, c - 1);
     GemRedigeretCelle(t, r - 1, c - 1);
@@ -266,7 +276,7 @@ void TTabelArk::StopIndtastning(int t) {
         const int r = ind_.IndtastRaekke[t], c = ind_.IndtastSoejle[t];
         int v = 0, k = 0;
         MatrixCelle(Type(p_, t), r, c, v, k);
-        p_.Tabeller[t].Celler.SaetCelle(Kort(FraQString(e->text())), v, k);
+        SkrivCelle(t, v, k, Kort(FraQString(e->text())));
         k_[t].Model->VisBlok(r - 1, r - 1, c - 1, c - 1);
     }
     ind_.IndtastningAktiv[t] = false;

@@ -318,6 +318,7 @@ protected:
     // Runs from a seed for a number of steps or seconds; the faults found, each with its step.
     void Koer(unsigned froe, long maksTrin, double sekunder) {
         rng.seed(froe);
+        abe.reset();
         abe = std::make_unique<AbeFlade>(rng);
         abe->Mappe = mappe;
         for (const char* e : {"Pendul.prj", "Fald.prj", "Svingning.prj", "Pendul.txt", "PendulTabel_1.dat",
@@ -330,11 +331,13 @@ protected:
         vagt.setInterval(5);
         QObject::connect(&vagt, &QTimer::timeout, [this] { LukAabneVinduer(); });
         vagt.start();
+        const bool spor = std::getenv("PLOTVIK_ABE_SPOR") != nullptr;
         const auto start = std::chrono::steady_clock::now();
         for (trin = 0; trin < maksTrin; ++trin) {
             if (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > sekunder) break;
             hund.Trin = trin;
             Trin();
+            if (spor) std::fprintf(stderr, "%ld %s\n", trin, sidsteHandling.c_str());
             QApplication::processEvents();
             LukAabneVinduer();
             const size_t foer = fejl.size();
@@ -348,6 +351,7 @@ protected:
         std::fprintf(stderr, "Abekat: froe %u, %ld trin paa %.1f s, %ld bokse\n", froe, trin,
                      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), abe->Bokse);
         form->Projekt.TekstGemt = true;
+        abe.reset();
         SaetFlade(&flade);
     }
 };

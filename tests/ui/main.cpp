@@ -3,9 +3,13 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <string>
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The window's recovery file goes to a folder of this run, never the user's.
+    std::string data = "/tmp/plotvik-test-data-XXXXXX";
+    if (mkdtemp(data.data())) setenv("XDG_DATA_HOME", data.c_str(), 1);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plotvik"));
     ::testing::InitGoogleTest(&argc, argv);
