@@ -23,6 +23,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 program=$(mktemp /tmp/plotvik-abekat-XXXXXX)
 trap 'rm -f "$program"' EXIT
 cp "$mappe/tests/test_ui" "$program"
+chmod +x "$program"
 echo "Abekat: $mappe, $sekunder s, froe $froe" >&2
 set +e
 PLOTVIK_ABE_SEKUNDER=$sekunder PLOTVIK_ABE_FROE=$froe \
