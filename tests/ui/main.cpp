@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 int main(int argc, char** argv) {
@@ -13,5 +14,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plotvik"));
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int resultat = RUN_ALL_TESTS();
+    if (const char* d = std::getenv("XDG_DATA_HOME"); d && std::string(d) == data) std::filesystem::remove_all(data);
+    return resultat;
 }
