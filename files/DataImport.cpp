@@ -507,6 +507,13 @@ TIndsaetning ForberedIndsaetning(const TProjekt& p, const TCelleBlok& blok, cons
     const char* akse = valg.RaekkerErMaalinger ? " s\xF8jler" : " r\xE6kker";
 
     // Which variable each column goes to; only input variables take values.
+    if (valg.Variabler.empty() && valg.FoersteVariabel >= 1 && valg.FoersteVariabel <= tabel.AntalInddata &&
+        valg.FoersteVariabel + antalVar - 1 > tabel.AntalInddata) {
+        const int plads = tabel.AntalInddata - valg.FoersteVariabel + 1;
+        return Afvist("Blokken har " + std::to_string(antalVar) + akse + ", men tabel " + std::to_string(t) +
+                      " har kun " + std::to_string(plads) + (plads == 1 ? " inddatavariabel" : " inddatavariable") +
+                      " fra variabel " + std::to_string(valg.FoersteVariabel) + " og frem. Intet er sat ind.");
+    }
     std::vector<int> variabel(static_cast<size_t>(antalVar), 0);
     std::array<bool, MaksVariable + 1> brugt{};
     int valgte = 0;
@@ -514,11 +521,9 @@ TIndsaetning ForberedIndsaetning(const TProjekt& p, const TCelleBlok& blok, cons
         int v = valg.Variabler.empty() ? valg.FoersteVariabel + i
                                        : (i < static_cast<int>(valg.Variabler.size()) ? valg.Variabler[i] : 0);
         if (v == 0 && !valg.Variabler.empty()) continue;
-        if (v < 1 || v > tabel.AntalVariable) {
-            return Afvist("Blokken har " + std::to_string(antalVar) + akse + ", men tabel " + std::to_string(t) +
-                          " har kun " + std::to_string(tabel.AntalInddata) + " inddatavariable fra variabel " +
-                          std::to_string(std::max(1, valg.FoersteVariabel)) + ". Intet er sat ind.");
-        }
+        if (v < 1 || v > tabel.AntalVariable)
+            return Afvist("Der er ingen variabel " + std::to_string(v) + " i tabel " + std::to_string(t) +
+                          ". Intet er sat ind.");
         if (v > tabel.AntalInddata)
             return Afvist("Variablen " + tabel.Variable[v].Navn + " i tabel " + std::to_string(t) +
                           " beregnes af programmet; der kan kun s\xE6ttes ind i inddatavariable. Intet er sat ind.");

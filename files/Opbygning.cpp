@@ -1,6 +1,9 @@
 // Building a project with the definition dialogs: counters and lines.
 #include "files/Opbygning.h"
 
+#include "core/Brugerflade.h"
+#include "files/PlotvikAnalyse.h"
+
 namespace plotvik {
 
 int TaellerVaerdi(char c) {
@@ -21,6 +24,26 @@ std::string NummerTegn(int vaerdi) { return std::string(1, TaellerTegn(vaerdi));
 std::string VariabelNummer(int vaerdi) { return std::to_string(vaerdi < 0 ? 0 : vaerdi); }
 
 int Klem(int v, int min, int max) { return v < min ? min : (v > max ? max : v); }
+
+const char* const HoejstTreGrafer = "En tabel kan h\xF8jst have 3 grafer";
+const char* const HoejstToOgTyveVariable = "En tabel kan h\xF8jst have 22 variable";
+
+bool PladsTilGraf(const TProjekt& p) {
+    if (TaellerVaerdi(p.OpbygTaellere[GrafTaeller]) < MaksGrafer) return true;
+    Flade().Informationsboks(HoejstTreGrafer);
+    return false;
+}
+
+std::string KonstantNavnFejl(std::string_view navn) {
+    if (!FjernMellemrum(navn).empty()) return {};
+    return "Konstanten skal have et navn";
+}
+
+std::string KonstantVaerdiFejl(std::string_view vaerdi) {
+    if (ErKonstantVaerdi(vaerdi)) return {};
+    // The wording of a typed number that is wrong, and what is asked for.
+    return "Fejl i Tallet: " + std::string(vaerdi) + "\n\rNumerisk V\xE6rdi skal v\xE6re et tal, f.eks. 9,82";
+}
 
 int TabelNoVedTabelDialog(const TProjekt& p) {
     return Klem(TaellerVaerdi(p.OpbygTaellere[TabelTaeller]) + 1, 1, MaksTabeller);

@@ -30,6 +30,19 @@ std::string VariabelNummer(int vaerdi);
 // Clamps to a spin edit's limits, as the dialogs' spin edits do.
 int Klem(int v, int min, int max);
 
+// ---- what the dialogs accept ----
+
+// A table's limits, said when the user asks for one more.
+extern const char* const HoejstTreGrafer;         // "En tabel kan h\xF8jst have 3 grafer"
+extern const char* const HoejstToOgTyveVariable;  // "En tabel kan h\xF8jst have 22 variable"
+// True while the table being built has room for another graph; otherwise the
+// limit is shown (an information box) and the graph dialog is not offered.
+bool PladsTilGraf(const TProjekt& p);
+// The constant dialogs' checks: the message for a field that cannot be
+// accepted, or an empty text. A value must be one the loading reads (ErKonstantVaerdi).
+std::string KonstantNavnFejl(std::string_view navn);
+std::string KonstantVaerdiFejl(std::string_view vaerdi);
+
 // ---- values offered when a dialog opens ----
 int TabelNoVedTabelDialog(const TProjekt& p);     // table counter + 1, 1..4
 int TabelNoVedVariabelDialog(const TProjekt& p);  // table counter, 1..4

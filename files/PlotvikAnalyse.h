@@ -19,6 +19,10 @@ struct TDefinition {
     int Positioner, Decimaler;
 };
 TDefinition AnalyserDefinition(std::string_view tekst);
+// Whether a text is the value of an output constant as the loading reads it
+// (a number, decimal comma allowed, or numbers joined by "*" and "/"), with
+// nothing after it. Shows no message and leaves Fejl alone.
+bool ErKonstantVaerdi(std::string_view tekst);
 void AnalyserTabel(TProjekt& p, int tabel);
 
 }  // namespace plotvik

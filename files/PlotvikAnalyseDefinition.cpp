@@ -200,6 +200,15 @@ TDefinition AnalyserDefinition(std::string_view tekst) {
     return d.d;
 }
 
+bool ErKonstantVaerdi(std::string_view tekst) {
+    // A unit or a second definition would be taken for part of the line.
+    if (tekst.find_first_of("[;") != std::string_view::npos) return false;
+    TDefinitionsLaeser d;
+    d.l.linie = "k=" + FjernMellemrumUdenforCitat(tekst);
+    d.Laes();
+    return !d.fejl && d.d.Art == 1;
+}
+
 void AnalyserTabel(TProjekt& p, int i) {
     Fejl = false;
     if (i < 0 || i > MaksTabeller) return;

@@ -240,7 +240,7 @@ TFitResultat TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& 
             }
             res.Linie = linie;
             res.Beregnet = true;
-            if (vaerktoej && vaerktoej->Art == TVaerktoejArt::Areal) {
+            if (vaerktoej) {
                 res.Svarer = true;
                 break;
             }

@@ -9,10 +9,10 @@
 // and lists the tool's answer from it:
 //   'P'  Koefficienter c[0..d]: y0 = PolynomiumsVaerdi(c, x0),
 //        slope = PolynomiumsHaeldning(c, x0) (graphs/FitRutiner.h)
-//   'R'  Linie: y = b*x + a (answers only the area tool)
+//   'R'  Linie: y = b*x + a (its slope b is the same at every x0)
 //   'S','B'  TTegneTilstand::KurvePunkter, the N sampled curve points
-// A fit that does not answer the tool's kind draws and lists as usual
-// (a regression line with the slope tool), exactly as without a tool.
+// A graph without a fitted curve (points only, a Fourier spectrum) answers
+// no tool (Svarer stays false); the caller tells the user.
 #pragma once
 
 #include <array>

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <exception>
+#include <string_view>
 
 #include "core/Brugerflade.h"
 #include "graphs/FitRutiner.h"
@@ -134,6 +135,9 @@ namespace {
 
 const char* const KunGrafark = "Denne Menu kan kun anvendes p\xE5 grafarkene";
 const char* const IngenFunktion = "Der er ingen funktion til den aktive tabel p\xE5 dette grafark";
+const char* const TegnFoerstEnGraf = "Tegn f\xF8rst en graf af den aktive tabel p\xE5 dette ark";
+const char* const KunKurverHarHaeldning =
+    "H\xE6ldning og tangent kan afl\xE6ses p\xE5 polynomium-, spline- og Bezier-grafer og p\xE5 funktioner";
 const char* const ForkertArk =
     "Forkert aktiv tabel eller forkert grafark\n\r"
     "V\xE6lg f\xF8rst tabellen til denne graf, ved at trykke p\xE5 \"Beregn\".\n\r"
@@ -167,6 +171,12 @@ void TegnLinie(TArkAfbildning& af, Laerred& b, double x0, double w, double m, do
 
 bool Endelig(double v) { return std::isfinite(v); }
 
+// A graph shown as points only (or as a spectrum) has no curve to read a slope
+// from; a fit that could not be computed is a different matter and is not meant.
+bool KunPunkter(const TGrafArk& ark, char grafType) {
+    return ark.TegnKunPunkter || std::string_view("PRSB").find(grafType) == std::string_view::npos;
+}
+
 // The fit's answer to the derivative or tangent tool at vt.x0.
 void SvarPaaFit(const TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, TVaerktoejTilstand& vt,
                 const TFitResultat& fit, int t, int k, int s) {
@@ -178,6 +188,10 @@ void SvarPaaFit(const TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, TVae
     } else if (fit.GrafType == 'S' || fit.GrafType == 'B') {
         y0 = KurveVaerdi(tt.KurvePunkter, x0);
         if (y0) m = KurveHaeldning(tt.KurvePunkter, x0);
+    } else if (fit.GrafType == 'R') {
+        // A straight line has its slope b at every x; its tangent is the line itself.
+        m = fit.Linie.b;
+        y0 = fit.Linie.b * x0 + fit.Linie.a;
     }
     if (!y0 || !m || !Endelig(*y0) || !Endelig(*m)) return;
     const TGrafDef& g = p.Tabeller[t].Grafer[k];
@@ -205,11 +219,17 @@ void IndtastFunktion(TGrafArkene& arkene, TVaerktoejTilstand& vt, int tabel, int
 
 void TegnFunktionKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int ark) {
     if (!GyldigArk(ark)) return;
-    p.AktivGraf = ark;
     const int t = p.AktivTabel;
-    if (t < 0 || t > MaksTabeller) return;
+    // The function is drawn on the coordinate system of the active table's
+    // graph on this sheet; without one it would land nowhere the user expects.
+    const int k = GrafPaaArk(p, t, ark);
+    if (k == 0) {
+        Flade().Informationsboks(TegnFoerstEnGraf);
+        return;
+    }
+    p.AktivGraf = k;
     TGrafArk& a = arkene.Ark[ark];
-    TGrafDef& g = p.Tabeller[t].Grafer[ark];
+    TGrafDef& g = p.Tabeller[t].Grafer[k];
     g.XGraf = a.XAkse;
     g.YGraf = a.YAkse;
     for (auto [tekst, felt] : {std::pair{&a.XMinTekst, &g.XMin}, std::pair{&a.XMaxTekst, &g.XMax},
@@ -220,7 +240,7 @@ void TegnFunktionKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int 
         *felt = v;
     }
     const TFunktionPaaArk fn = arkene.Funktioner[t][ark];
-    if (!GyldigTabel(t) || fn.Funktion.empty()) {
+    if (fn.Funktion.empty()) {
         Flade().Informationsboks(IngenFunktion);
         return;
     }
@@ -330,11 +350,14 @@ void GrafKlik(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, TVaerktoejTi
     f.x0 = vt.x0;
     try {
         TFitResultat fit = TegnTabelGraf(p, arkene, tt, t, k, &f);
-        if (fit.Svarer) SvarPaaFit(p, arkene, tt, vt, fit, t, k, ark);
+        if (fit.Svarer)
+            SvarPaaFit(p, arkene, tt, vt, fit, t, k, ark);
+        else if (fit.Tabel == t && KunPunkter(arkene.Ark[ark], fit.GrafType))
+            Flade().Informationsboks(KunKurverHarHaeldning);
     } catch (const std::exception& e) {
         Flade().Fejlboks(e.what());
     }
-    // A fit that gives no answer (a regression line) ends the tool as well.
+    // A graph that gives no answer ends the tool as well.
     vt.VaerktoejAktiv = vt.Differentialkvotient = vt.Tangent = false;
     Fejl = false;
 }

@@ -97,9 +97,11 @@ void IndtastFunktion(TGrafArkene& arkene, TVaerktoejTilstand& vt, int tabel, int
 
 struct TTegneTilstand;
 
-// "Tegn Funktion" of sheet `ark`: takes the sheet's boxes into graph `ark` of
-// the active table, lists "f(x) = ...; Dm(f) = ..." and draws the function over
-// the x limits (or its domain) on the coordinate system already there.
+// "Tegn Funktion" of sheet `ark`: takes the sheet's boxes into the active
+// table's graph on that sheet (which becomes AktivGraf), lists "f(x) = ...;
+// Dm(f) = ..." and draws the function over the x limits (or its domain) on the
+// coordinate system already there. A sheet without a graph of the active table
+// gets "Tegn først en graf af den aktive tabel på dette ark" instead.
 void TegnFunktionKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int ark);
 
 // "Differential&kvotient af funktion": lists "f'(x) = " and the derivative.
@@ -108,7 +110,9 @@ void DifferentialkvotientAfFunktion(TProjekt& p, TGrafArkene& arkene, TVaerktoej
 // The menu items that arm a tool; `paaGrafArk` tells whether a graph sheet is shown.
 void ArmerVaerktoej(TVaerktoejTilstand& vt, TVaerktoej vaerktoej, bool paaGrafArk);
 
-// A left click at pixel (px, py) of the image of sheet `ark`.
+// A left click at pixel (px, py) of the image of sheet `ark`. The slope tools
+// answer on polynomial, spline and Bezier fits and on a regression line (its
+// b); on a graph of points only they say where a slope can be read.
 void GrafKlik(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, TVaerktoejTilstand& vt, int ark,
               int px, int py);
 

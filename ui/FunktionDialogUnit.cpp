@@ -13,7 +13,7 @@ TFunktionDialogForm::TFunktionDialogForm(QWidget* parent)
     Felter->addRow(NyLabel("Definitionsintervaller: F.eks. 0<x<10 and x<>5"));
     DefinitionsmaengdeEdit = NyEdit("DefinitionsmaengdeEdit", "Dm(f):");
     DefinitionsmaengdeEdit->setText(QStringLiteral("R"));
-    TabelNoSpinEdit = NySpinEdit("TabelNoSpinEdit", "Tabel No", 1, 3, 1);
+    TabelNoSpinEdit = NySpinEdit("TabelNoSpinEdit", "Tabel No", 1, 4, 1);
     GrafNoSpinEdit = NySpinEdit("GrafNoSpinEdit", "Graf No", 1, 3, 1);
     LavKnapper();
 }

@@ -11,7 +11,7 @@ public:
 
     QLineEdit* FunktionEdit = nullptr;            // "f(x)="
     QLineEdit* DefinitionsmaengdeEdit = nullptr;  // "Dm(f):", "R" at start
-    QSpinBox* TabelNoSpinEdit = nullptr;          // 1..3
+    QSpinBox* TabelNoSpinEdit = nullptr;          // 1..4
     QSpinBox* GrafNoSpinEdit = nullptr;           // 1..3
     // The texts and numbers kept when the dialog closes.
     std::string Funktion, Definitionsmaengde, TabelNo, GrafNo;

@@ -4,12 +4,14 @@
 #include "ui/GrafArkSide.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "graphs/Fourier.h"
 #include "graphs/GrafVaerktoej.h"
@@ -69,6 +71,8 @@ TGrafArkSide::TGrafArkSide(int ark, TProjekt& p, TGrafArkene& arkene, TTegneTils
 }
 
 TGrafArkSide::~TGrafArkSide() {
+    // The controls go after this sheet's own part; their last signals must not reach it.
+    for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
     // The engine's struct outlives the sheet; it must not keep the canvas.
     if (Data().Billede == GrafLaerred.get()) Data().Billede = nullptr;
 }
@@ -81,7 +85,8 @@ void TGrafArkSide::Opbyg() {
     static const char* Overskrifter[4] = {"", "1. Graf Overskrift", "2. Graf Overskrift", " 3. Graf Overskrift"};
     const int s = ark_;
     auto& felter = felter_;
-    QLabel* overskrift = Etiket(this, QString::fromLatin1(Overskrifter[s]), N("Graf%1OverskriftLabel", s), 4, 1, 550, 17);
+    auto* overskrift = new QLabel(QString::fromLatin1(Overskrifter[s]), this);
+    overskrift->setObjectName(N("Graf%1OverskriftLabel", s));
     QFont fed = overskrift->font();
     fed.setBold(true);
     overskrift->setFont(fed);
@@ -90,41 +95,46 @@ void TGrafArkSide::Opbyg() {
 
     GrafBilledeWidget = new TGrafBillede(s, &GrafImage, this);
     GrafBilledeWidget->setObjectName(N("Graf%1Image", s));
-    GrafBilledeWidget->setGeometry(4, 20, GrafImage.width(), GrafImage.height());
+    GrafBilledeWidget->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
-    const int x = 562;
-    felter.push_back(Etiket(this, QStringLiteral("x-akse"), N("Xakse%1Label", s), x, 4, 40));
-    XakseEdit = Felt(this, N("Xakse%1Edit", s), x + 42, 2, 188);
+    // The fields beside the image, placed within their panel; the results
+    // list at the bottom grows with the sheet.
+    auto* panel = new QWidget(this);
+    panel->setObjectName(N("GrafFelter%1Panel", s));
+    panel->setFixedWidth(230);
+    const int x = 0;
+    felter.push_back(Etiket(panel, QStringLiteral("x-akse"), N("Xakse%1Label", s), x, 3, 40));
+    XakseEdit = Felt(panel, N("Xakse%1Edit", s), x + 42, 1, 188);
     felter.push_back(XakseEdit);
-    felter.push_back(Etiket(this, QStringLiteral("y-akse"), N("Yakse%1Label", s), x, 26, 40));
-    YakseEdit = Felt(this, N("Yakse%1Edit", s), x + 42, 24, 188);
+    felter.push_back(Etiket(panel, QStringLiteral("y-akse"), N("Yakse%1Label", s), x, 25, 40));
+    YakseEdit = Felt(panel, N("Yakse%1Edit", s), x + 42, 23, 188);
     felter.push_back(YakseEdit);
     const bool bindestreg = s == 1;
     auto graense = [&](const char* navn, const char* tekst, int gx, int gy, QLineEdit*& edit) {
         QString t = QString::fromLatin1(tekst);
         if (!bindestreg) t.remove('-');
-        felter.push_back(Etiket(this, t, N(navn, s).replace("Edit", "Label"), gx, gy + 2, 36));
-        edit = Felt(this, N(navn, s), gx + 38, gy, 76);
+        felter.push_back(Etiket(panel, t, N(navn, s).replace("Edit", "Label"), gx, gy + 2, 36));
+        edit = Felt(panel, N(navn, s), gx + 38, gy, 76);
         felter.push_back(edit);
     };
-    graense("xmin%1Edit", "x-min", x, 48, xminEdit);
-    graense("xmax%1Edit", "x-max", x + 116, 48, xmaxEdit);
-    graense("ymin%1Edit", "y-min", x, 70, yminEdit);
-    graense("ymax%1Edit", "y-max", x + 116, 70, ymaxEdit);
+    graense("xmin%1Edit", "x-min", x, 47, xminEdit);
+    graense("xmax%1Edit", "x-max", x + 116, 47, xmaxEdit);
+    graense("ymin%1Edit", "y-min", x, 69, yminEdit);
+    graense("ymax%1Edit", "y-max", x + 116, 69, ymaxEdit);
 
-    GrafTypeLabel = Etiket(this, QStringLiteral("Graftype: "), N("GrafType%1Label", s), x, 94, 230);
+    GrafTypeLabel = Etiket(panel, QStringLiteral("Graftype: "), N("GrafType%1Label", s), x, 93, 230);
     felter.push_back(GrafTypeLabel);
-    PolGradLabel = Etiket(this, QString::fromLatin1(s == 1 ? "Polynomiumgrad: " : "Polynomiumsgrad: "),
-                          N("PolGrad%1Label", s), x, 111, 230);
+    PolGradLabel = Etiket(panel, QString::fromLatin1(s == 1 ? "Polynomiumgrad: " : "Polynomiumsgrad: "),
+                          N("PolGrad%1Label", s), x, 110, 230);
     PolGradLabel->hide();
 
-    Etiket(this, QString::fromUtf8("Graf Opløsning"), N("AntalGrafPunkter%1Label", s), x, 134, 90);
-    AntalGrafPunkterEdit = Felt(this, N("AntalGrafPunkter%1Edit", s), x + 94, 132, 50);
+    Etiket(panel, QString::fromUtf8("Graf Opløsning"), N("AntalGrafPunkter%1Label", s), x, 133, 90);
+    AntalGrafPunkterEdit = Felt(panel, N("AntalGrafPunkter%1Edit", s), x + 94, 131, 50);
     AntalGrafPunkterEdit->setText(QStringLiteral("50"));
 
-    auto* gruppe = new QGroupBox(QStringLiteral("Graf punkter udseende"), this);
+    auto* gruppe = new QGroupBox(QStringLiteral("Graf punkter udseende"), panel);
     gruppe->setObjectName(N("GrafPunkter%1GroupBox", s));
-    gruppe->setGeometry(x, 156, 230, 56);
+    gruppe->setGeometry(x, 155, 230, 56);
     GrafPunkterGroupBox = gruppe;
     auto radio = [&](const char* tekst, const char* navn, int rx, int ry) {
         auto* r = new QRadioButton(QString::fromLatin1(tekst), gruppe);
@@ -139,23 +149,45 @@ void TGrafArkSide::Opbyg() {
     KrydsRadioButton->setChecked(true);
 
     auto boks = [&](const char* tekst, const char* navn, int bx, int by) {
-        auto* c = new QCheckBox(QString::fromLatin1(tekst), this);
+        auto* c = new QCheckBox(QString::fromLatin1(tekst), panel);
         c->setObjectName(N(navn, s));
         c->setGeometry(bx, by, 110, 18);
         return c;
     };
-    StatistikCheckBox = boks("Statistik", "Statistik%1CheckBox", x, 216);
-    TegnKunPunkterCheckBox = boks("Tegn kun punkter", "TegnKunPunkter%1CheckBox", x + 112, 216);
-    BeholdGrafCheckBox = boks("Behold graf", "BeholdGraf%1CheckBox", x, 236);
+    StatistikCheckBox = boks("Statistik", "Statistik%1CheckBox", x, 215);
+    TegnKunPunkterCheckBox = boks("Tegn kun punkter", "TegnKunPunkter%1CheckBox", x + 112, 215);
+    BeholdGrafCheckBox = boks("Behold graf", "BeholdGraf%1CheckBox", x, 235);
     BeholdGrafCheckBox->setEnabled(false);
 
-    TegnGrafButton = Knap(this, QString::fromLatin1(s == 2 ? "Tegn Graf" : "Tegn graf"), N("TegnGraf%1Button", s), x,
-                          260, 110, 25);
-    TegnFunktionButton = Knap(this, QStringLiteral("Tegn Funktion"), N("TegnFunktion%1Button", s), x + 120, 260, 110, 25);
-    Etiket(this, QStringLiteral("Graf Resultater"), N("GrafResultater%1Label", s), x, 292, 120);
-    GrafResultaterListBox = new QListWidget(this);
+    TegnGrafButton = Knap(panel, QString::fromLatin1(s == 2 ? "Tegn Graf" : "Tegn graf"), N("TegnGraf%1Button", s), x,
+                          259, 110, 25);
+    TegnFunktionButton = Knap(panel, QStringLiteral("Tegn Funktion"), N("TegnFunktion%1Button", s), x + 120, 259, 110, 25);
+    Etiket(panel, QStringLiteral("Graf Resultater"), N("GrafResultater%1Label", s), x, 291, 120);
+    GrafResultaterListBox = new QListWidget(panel);
     GrafResultaterListBox->setObjectName(N("GrafResultater%1ListBox", s));
-    GrafResultaterListBox->setGeometry(x, 309, 230, 200);
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(0, 0, 0, 1);
+    panelLayout->setSpacing(0);
+    panelLayout->addSpacing(308);  // the fields above
+    panelLayout->addWidget(GrafResultaterListBox, 1);
+
+    // The heading over the image, the image taking the room the sheet gives
+    // it, the fields beside it; at the default window size the image is
+    // exactly its 550 x 490 pixels.
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(4, 1, 4, 16);
+    layout->setHorizontalSpacing(8);
+    layout->setVerticalSpacing(2);
+    overskrift->setFixedHeight(17);
+    // The heading is hidden until a table is computed; its row stays.
+    QSizePolicy plads = overskrift->sizePolicy();
+    plads.setRetainSizeWhenHidden(true);
+    overskrift->setSizePolicy(plads);
+    layout->addWidget(overskrift, 0, 0);
+    layout->addWidget(GrafBilledeWidget, 1, 0);
+    layout->addWidget(panel, 0, 1, 2, 1);
+    layout->setRowStretch(1, 1);
+    layout->setColumnStretch(0, 1);
 }
 
 // ---------------------------------------------------------------- fields and struct

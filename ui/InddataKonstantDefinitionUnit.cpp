@@ -3,6 +3,10 @@
 
 #include <QLineEdit>
 
+#include "core/Brugerflade.h"
+#include "files/Opbygning.h"
+#include "ui/Tegnsaet.h"
+
 TInddataKonstantDialog::TInddataKonstantDialog(QWidget* parent)
     : TPlotvikDialog(parent, "TInddataKonstantDialog", "Inddata Konstant") {
     KonstantNavnEdit = NyEdit("KonstantNavnEdit", "Konstantens Navn");
@@ -21,4 +25,12 @@ void TInddataKonstantDialog::Forbered() {
 void TInddataKonstantDialog::HentFelter() {
     Navn = EditTekst(KonstantNavnEdit);
     Enhed = EditTekst(KonstantEnhedEdit);
+}
+
+bool TInddataKonstantDialog::FelterGodkendt() {
+    const std::string fejl = plotvik::KonstantNavnFejl(plotvik::FraQString(KonstantNavnEdit->text()));
+    if (fejl.empty()) return true;
+    plotvik::Flade().Fejlboks(fejl);
+    VaelgFelt(KonstantNavnEdit);
+    return false;
 }

@@ -15,4 +15,5 @@ public:
 
 protected:
     void HentFelter() override;
+    bool FelterGodkendt() override;  // a name is needed
 };

@@ -2,6 +2,7 @@
 #include "ui/PlotvikDialog.h"
 
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/Brugerflade.h"
 #include "ui/Tegnsaet.h"
 
 using plotvik::FraQString;
@@ -32,6 +34,7 @@ bool TPlotvikDialog::VisModalt() {
 }
 
 void TPlotvikDialog::done(int r) {
+    if (r == QDialog::Accepted && !FelterGodkendt()) return;
     HentFelter();
     if (r == QDialog::Accepted)
         OKValgt = true;
@@ -55,8 +58,8 @@ QLineEdit* TPlotvikDialog::NyEdit(const char* navn, const std::string& ledetekst
 }
 
 QSpinBox* TPlotvikDialog::NySpinEdit(const char* navn, const std::string& ledetekst, int min, int max,
-                                     int start) {
-    auto* s = new QSpinBox(this);
+                                     int start, const std::string& overMaksimum) {
+    auto* s = overMaksimum.empty() ? new QSpinBox(this) : new TGraenseSpinBox(this, overMaksimum);
     s->setObjectName(navn);
     s->setRange(min, max);
     s->setValue(start);
@@ -79,6 +82,42 @@ void TPlotvikDialog::LavKnapper() {
     Hovedlayout->addLayout(knapper);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TPlotvikDialog::VaelgFelt(QLineEdit* e) {
+    e->setFocus(Qt::OtherFocusReason);
+    e->selectAll();
+}
+
+TGraenseSpinBox::TGraenseSpinBox(QWidget* parent, std::string overMaksimum)
+    : QSpinBox(parent), OverMaksimum(std::move(overMaksimum)) {}
+
+QAbstractSpinBox::StepEnabled TGraenseSpinBox::stepEnabled() const {
+    // Up stays possible at the maximum, so that asking for one more is heard.
+    StepEnabled s = QSpinBox::stepEnabled();
+    if (!isReadOnly() && isEnabled()) s |= StepUpEnabled;
+    return s;
+}
+
+void TGraenseSpinBox::stepBy(int skridt) {
+    const bool forMange = skridt > 0 && value() + static_cast<long long>(skridt) > maximum();
+    QSpinBox::stepBy(skridt);
+    if (forMange) plotvik::Flade().Informationsboks(OverMaksimum);
+}
+
+void TGraenseSpinBox::keyPressEvent(QKeyEvent* e) {
+    // A digit that would make the number larger than the maximum is refused
+    // by the spin edit; say why.
+    QLineEdit* l = lineEdit();
+    const QString foer = l->text();
+    const int start = l->hasSelectedText() ? l->selectionStart() : l->cursorPosition();
+    const int laengde = l->hasSelectedText() ? static_cast<int>(l->selectedText().size()) : 0;
+    QSpinBox::keyPressEvent(e);
+    const QString tegn = e->text();
+    if (tegn.size() != 1 || !tegn[0].isDigit() || l->text() != foer) return;
+    bool ok = false;
+    const long long tal = QString(foer).replace(start, laengde, tegn).trimmed().toLongLong(&ok);
+    if (ok && tal > maximum()) plotvik::Flade().Informationsboks(OverMaksimum);
 }
 
 std::string SpinTekst(QSpinBox* s) {

@@ -6,11 +6,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QSpinBox>
 #include <string>
 
 class QFormLayout;
 class QLineEdit;
-class QSpinBox;
 class QPushButton;
 class QVBoxLayout;
 class QLabel;
@@ -34,15 +34,40 @@ public:
 protected:
     // Copies every field into the result texts; called when the dialog closes.
     virtual void HentFelter() {}
+    // Asked before OK closes the dialog: a dialog that finds a field it cannot
+    // accept tells the user, puts the focus on the field and answers false,
+    // and the dialog stays open with everything typed.
+    virtual bool FelterGodkendt() { return true; }
+    // Gives a field the focus with its whole text selected.
+    static void VaelgFelt(QLineEdit* e);
 
     QVBoxLayout* Hovedlayout = nullptr;
     QFormLayout* Felter = nullptr;
 
     QLabel* NyLabel(const std::string& tekst);
     QLineEdit* NyEdit(const char* navn, const std::string& ledetekst);
-    QSpinBox* NySpinEdit(const char* navn, const std::string& ledetekst, int min, int max, int start);
+    // With a message, asking for more than max shows it (TGraenseSpinBox).
+    QSpinBox* NySpinEdit(const char* navn, const std::string& ledetekst, int min, int max, int start,
+                         const std::string& overMaksimum = {});
     // Adds the OK and Cancel buttons at the bottom; call last in the constructor.
     void LavKnapper();
+};
+
+// A spin edit that says why it stops: asking for more than its maximum, by
+// stepping up (key, arrow, wheel) or by typing a larger number, shows the
+// message through the user seam instead of stopping without a word.
+class TGraenseSpinBox : public QSpinBox {
+    Q_OBJECT
+public:
+    TGraenseSpinBox(QWidget* parent, std::string overMaksimum);
+    void stepBy(int skridt) override;
+
+protected:
+    StepEnabled stepEnabled() const override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    std::string OverMaksimum;
 };
 
 // A spin edit's value handed over as decimal text.

@@ -92,8 +92,13 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
 }
 
 TPlotvikForm::~TPlotvikForm() {
-    // The sheets go first, while the project and the input state they point at
-    // still exist, and no child's last signal reaches the form's handlers.
+    // The base class deletes the controls after this body, when the project,
+    // the input state and the graph images, members of the form, are gone
+    // already; closing the window then still moves the focus, commits an open
+    // cell editor and sends the controls' last events. So, while the members
+    // still exist: no child's signal reaches the form's handlers any more, and
+    // the sheets, whose grids and images show those members, go. (The grids
+    // and their edit boxes handle their own events: no filter is left over.)
     for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
     delete takeCentralWidget();
     SideKontrol = nullptr;

@@ -109,7 +109,7 @@ void TPlotvikForm::UddataVariabelMenuItemClick() {
 }
 
 void TPlotvikForm::GrafMenuItemClick() {
-    if (Projekt.Tilstand != Opbygger) return;
+    if (Projekt.Tilstand != Opbygger || !PladsTilGraf(Projekt)) return;
     OpretDefinitionsDialoger();
     auto* d = GraferDialog;
     d->Forbered(TabelNoVedGrafDialog(Projekt), GrafArkNoVedGrafDialog(Projekt));

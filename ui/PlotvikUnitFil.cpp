@@ -142,7 +142,13 @@ void TPlotvikForm::LaesProjektInd(const std::string& navn) {
         Timeglas timeglas;
         LaesProjektFil(Projekt, Projekt.ProjektFilNavn);
     }
-    Fejl = false;
+    if (Fejl) {
+        // The user was told of a definition that failed and chose OK: the
+        // loading stops there, and nothing half-loaded is left to compute with.
+        Fejl = false;
+        FormCreate();
+        return;
+    }
     OpsaetVindueEfterProjekt();
     Projekt.Tilstand = 5;
     NytFortrydForloeb();

@@ -4,11 +4,14 @@
 // TabelArkIndtastning.cpp.
 #include "ui/TabelArk.h"
 
+#include <algorithm>
+
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -90,6 +93,36 @@ std::vector<QWidget*> GnsRaekke(const TTabelKontroller& k) {
     return {k.VariabelLabel, k.VariabeludtrykEdit, k.GnsLabel, k.GennemsnitEdit, k.VariansLabel, k.VariansEdit};
 }
 
+// The table sheet's layout: it holds the sheet's controls and has the sheet
+// place them by its rule whenever its size changes.
+class TTabelArkLayout : public QLayout {
+public:
+    explicit TTabelArkLayout(TTabelArk* ark) : QLayout(ark), ark_(ark) { setContentsMargins(0, 0, 0, 0); }
+    ~TTabelArkLayout() override {
+        while (QLayoutItem* i = takeAt(0)) delete i;
+    }
+    void addItem(QLayoutItem* i) override { items_.push_back(i); }
+    int count() const override { return static_cast<int>(items_.size()); }
+    QLayoutItem* itemAt(int i) const override { return i >= 0 && i < count() ? items_[i] : nullptr; }
+    QLayoutItem* takeAt(int i) override {
+        if (i < 0 || i >= count()) return nullptr;
+        QLayoutItem* item = items_[i];
+        items_.erase(items_.begin() + i);
+        return item;
+    }
+    QSize sizeHint() const override { return {ArkBredde, ArkHoejde}; }
+    // A smaller sheet only cuts off what does not fit; nothing needs more room.
+    QSize minimumSize() const override { return {0, 0}; }
+    void setGeometry(const QRect& r) override {
+        QLayout::setGeometry(r);
+        ark_->Placer();
+    }
+
+private:
+    TTabelArk* ark_;
+    std::vector<QLayoutItem*> items_;
+};
+
 }  // namespace
 
 // ---------------------------------------------------------------- building
@@ -101,6 +134,8 @@ TTabelArk::TTabelArk(int arkNo, TProjekt& p, TIndtastningsTilstand& ind, const Q
     if (arkNo == 1) OpbygKonstanter();
     for (int t = foerste_ < 1 ? 1 : foerste_; t <= sidste_; ++t) OpbygTabel(t);
     for (int t = foerste_; t <= sidste_; ++t) Forbind(t);
+    auto* layout = new TTabelArkLayout(this);
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) layout->addWidget(w);
 }
 
 const TTabelKontroller& TTabelArk::K(int t) const {
@@ -147,6 +182,7 @@ TTabelGrid* TTabelArk::NytGrid(int t, const QString& navn) {
 void TTabelArk::OpbygKonstanter() {
     KonstanterLabel = Etiket(this, QStringLiteral("Konstanter"), QStringLiteral("KonstanterLabel"), 4, 1, 120, 15);
     NytGrid(0, QStringLiteral("KonstanterStringGrid"))->move(4, 17);
+    gridPlads_[0] = k_[0].Grid->pos();
 }
 
 void TTabelArk::OpbygTabel(int t) {
@@ -188,6 +224,12 @@ void TTabelArk::OpbygTabel(int t) {
     k.BeregnTabelButton = Knap(this, QString::fromUtf8(tx.Beregn), N("BeregnTabel%1Button", t), 478, y + 5, 75);
 
     NytGrid(t, N("Tabel%1StringGrid", t))->move(4, y + KontrolRaekkeHoejde + 2);
+    gridPlads_[t] = k.Grid->pos();
+    for (QWidget* w : {static_cast<QWidget*>(k.TabelNoLabel), static_cast<QWidget*>(k.MaalingerLabel),
+                       static_cast<QWidget*>(spin), static_cast<QWidget*>(k.AntalMaalingerButton),
+                       static_cast<QWidget*>(gruppe), static_cast<QWidget*>(k.IndLaesTabelButton),
+                       static_cast<QWidget*>(k.BeregnTabelButton)})
+        raekkePlads_[t].emplace_back(w, w->pos());
 
     k.VariabelLabel = Etiket(this, QStringLiteral("Variabel"), N("Variabel%1Label", t), 4, 0, 48);
     k.VariabeludtrykEdit = Felt(this, N("Variabeludtryk%1Edit", t), 54, 0, 110, 20);
@@ -238,12 +280,77 @@ void TTabelArk::PlacerGnsRaekke(int t) {
     }
 }
 
+int TTabelArk::EkstraBredde() const { return std::max(0, width() - ArkBredde); }
+
+int TTabelArk::Vaekst(int t) const {
+    const int ekstra = std::max(0, height() - ArkHoejde);
+    // A sheet with one table gives it all; two share as their largest heights.
+    const bool alene = (t == 1 && p_.AntalTabeller <= 1) || (t == 3 && p_.AntalTabeller == 3);
+    switch (t) {
+        case 1: return alene ? ekstra : ekstra * 195 / (195 + 150);
+        case 2: return ekstra - ekstra * 195 / (195 + 150);
+        case 3: return alene ? ekstra : ekstra / 2;
+        case 4: return ekstra - ekstra / 2;
+        default: return 0;
+    }
+}
+
+int TTabelArk::Forskydning(int t) const {
+    if (t == 2) return Vaekst(1);
+    if (t == 4) return Vaekst(3);
+    return 0;
+}
+
+TTabelArk::TGridMaal TTabelArk::GridMaal(int t) const {
+    TGridMaal m;
+    int bredde = indhold_[t].width(), hoejde = indhold_[t].height();
+    const int maksBredde = 790 + EkstraBredde();
+    if (t == 0) {
+        m.ForBred = bredde >= maksBredde - 10;
+        if (m.ForBred) {
+            bredde = maksBredde;
+            hoejde += 20;
+        }
+        m.Stoerrelse = {bredde, hoejde};
+        return m;
+    }
+    m.ForBred = bredde > maksBredde;
+    if (m.ForBred) bredde = maksBredde;
+    const int maks = MaksHoejde(p_, t) + Vaekst(t);
+    m.ForHoej = hoejde > maks;
+    if (m.ForHoej) hoejde = maks;
+    if (m.ForBred) hoejde += 20;
+    if (m.ForHoej) bredde += 20;
+    m.Stoerrelse = {bredde, hoejde};
+    return m;
+}
+
+void TTabelArk::PlacerTabel(int t) {
+    if (!Ejer(t) || !k_[t].Grid) return;
+    const int dy = Forskydning(t);
+    for (const auto& [w, plads] : raekkePlads_[t]) w->move(plads.x(), plads.y() + dy);
+    QTableView* g = k_[t].Grid;
+    g->move(gridPlads_[t].x(), gridPlads_[t].y() + dy);
+    if (!indhold_[t].isEmpty()) {
+        const TGridMaal m = GridMaal(t);
+        g->setHorizontalScrollBarPolicy(m.ForBred ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        g->setVerticalScrollBarPolicy(m.ForHoej ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        g->resize(m.Stoerrelse);
+    }
+    PlacerGnsRaekke(t);
+}
+
+void TTabelArk::Placer() {
+    for (int t = foerste_; t <= sidste_; ++t) PlacerTabel(t);
+}
+
 // ---------------------------------------------------------------- showing and hiding
 
 void TTabelArk::SkjulTabeller() {
     for (int t = foerste_; t <= sidste_; ++t) {
         TTabelKontroller& k = k_[t];
         ind_.IndtastningAktiv[t] = ind_.SpringTil[t] = ind_.TastAfsluttet[t] = false;
+        indhold_[t] = QSize();
         k.Grid->hide();
         k.FeltEdit->hide();
         k.Model->SaetStoerrelse(0, 0);
@@ -297,17 +404,12 @@ void TTabelArk::OpsaetKonstantGrid() {
     g->horizontalHeader()->setDefaultSectionSize(cw + 1);
     g->verticalHeader()->setDefaultSectionSize(RaekkeHoejde + 1);
     k_[0].Model->Opdater();
-    int bredde = K.AntalVariable * (cw + 1) + 3;
-    int hoejde = 2 * (RaekkeHoejde + 1) + 3;
-    const bool rulle = bredde >= 780;
-    if (rulle) {
-        bredde = 790;
-        hoejde += 20;
+    indhold_[0] = {K.AntalVariable * (cw + 1) + 3, 2 * (RaekkeHoejde + 1) + 3};
+    if (GridMaal(0).ForBred) {
         SaetProgramstyring(0, false);
         ind_.ProgramstyringMulig[0] = false;
     }
-    g->setHorizontalScrollBarPolicy(rulle ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    g->resize(bredde, hoejde);
+    PlacerTabel(0);
     k_[0].FeltEdit->resize(cw, RaekkeHoejde);
     KonstanterLabel->show();
     g->show();
@@ -334,28 +436,18 @@ void TTabelArk::OpsaetTabelGrid(int t) {
     g->verticalHeader()->setDefaultSectionSize(RaekkeHoejde + 1);
     k_[t].Model->Opdater();
 
-    int bredde = T.AntalSoejler * (cw + 1) + 3;
-    int hoejde = T.AntalRaekker * (RaekkeHoejde + 1) + 3;
-    const bool forBred = bredde > 790;
-    if (forBred) bredde = 790;
-    const int maks = MaksHoejde(p_, t);
-    const bool forHoej = hoejde > maks;
-    if (forHoej) hoejde = maks;
-    if (forBred) hoejde += 20;
-    if (forHoej) bredde += 20;
-    g->setHorizontalScrollBarPolicy(forBred ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    g->setVerticalScrollBarPolicy(forHoej ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    if (forBred || forHoej) {
+    indhold_[t] = {T.AntalSoejler * (cw + 1) + 3, T.AntalRaekker * (RaekkeHoejde + 1) + 3};
+    const TGridMaal m = GridMaal(t);
+    if (m.ForBred || m.ForHoej) {
         // Program-controlled input needs the whole table in view.
         SaetProgramstyring(t, false);
         ind_.ProgramstyringMulig[t] = false;
     } else {
         ind_.ProgramstyringMulig[t] = true;
     }
-    g->resize(bredde, hoejde);
+    PlacerTabel(t);
     k_[t].FeltEdit->resize(cw, RaekkeHoejde);
     g->show();
-    PlacerGnsRaekke(t);
     VisOverskrifter(t);
 }
 

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "core/Projekt.h"
 
@@ -26,6 +28,10 @@ namespace plotvik {
 constexpr int StandardSoejleBredde = 84;  // grid column width in pixels
 constexpr int RaekkeHoejde = 20;          // grid row height in pixels
 constexpr int PixelPrTegn = 6;            // one character of TabelBredde
+// A sheet's size in the window at its default size: at this size every
+// control has the place it always had; a larger sheet gives its grids room.
+constexpr int ArkBredde = 796;
+constexpr int ArkHoejde = 526;
 
 // Virtual-key code of a Qt key, 0 for keys that are ordinary typing.
 int VirtuelTast(int qtTast);
@@ -148,6 +154,11 @@ signals:
     // "Beregn" has computed the table; its graphs go to their sheets.
     void TabelBeregnet(int tabel);
 
+public:
+    // Places the controls for the sheet's current size (the sheet's layout
+    // does this at every resize).
+    void Placer();
+
 private:
     void SkrivCelle(int tabel, int variabel, int kolonne, const std::string& tekst);
     void Trin(int tabel, const QString& navn, const std::function<void()>& handling);
@@ -158,6 +169,18 @@ private:
     TTabelGrid* NytGrid(int tabel, const QString& navn);
     void Forbind(int tabel);
     void PlacerGnsRaekke(int tabel);
+    void PlacerTabel(int tabel);
+    // Extra room of a larger sheet: how far table t moves down, how much
+    // higher its grid may grow, how much wider every grid may grow.
+    int Forskydning(int tabel) const;
+    int Vaekst(int tabel) const;
+    int EkstraBredde() const;
+    struct TGridMaal {
+        QSize Stoerrelse;
+        bool ForBred = false, ForHoej = false;
+    };
+    // The grid's size: the whole table, up to the room the sheet has.
+    TGridMaal GridMaal(int tabel) const;
     // The keyboard input's steps.
     void VisFeltEdit(int tabel, int raekke, int soejle);
     void TagFeltTekst(int tabel);
@@ -170,4 +193,9 @@ private:
     plotvik::TProjekt& p_;
     plotvik::TIndtastningsTilstand& ind_;
     std::array<TTabelKontroller, 5> k_{};
+    // The size of the whole table (0 x 0 before it is set up), and the
+    // controls row and grid position at the sheet's default size.
+    std::array<QSize, 5> indhold_{};
+    std::array<std::vector<std::pair<QWidget*, QPoint>>, 5> raekkePlads_{};
+    std::array<QPoint, 5> gridPlads_{};
 };

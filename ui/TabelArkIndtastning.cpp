@@ -100,8 +100,9 @@ void TMaalingerSpinEdit::focusOutEvent(QFocusEvent* e) {
 }
 
 TTabelArk::~TTabelArk() {
-    // The controls may still get events while they are destroyed after this
-    // sheet's own part; they must not call back into it.
+    // The controls may still get events and send signals while they are
+    // destroyed after this sheet's own part; they must not call back into it.
+    for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
     for (TTabelKontroller& k : k_) {
         if (k.Grid) k.Grid->KlikIGrid = nullptr, k.Grid->FokusMistet = nullptr;
         if (k.FeltEdit) k.FeltEdit->NavigationsTast = nullptr, k.FeltEdit->FokusMistet = nullptr;

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "files/Opbygning.h"
 #include "ui/Tegnsaet.h"
 
 using plotvik::TilQString;
@@ -26,7 +27,8 @@ TTabelDialog::TTabelDialog(QWidget* parent) : TPlotvikDialog(parent, "TTabelDial
     typeLayout->addWidget(SoejleRadioButton);
     Felter->addRow(type);
 
-    AntalVariableSpinEdit = NySpinEdit("AntalVariableSpinEdit", "Antal variable i tabel", 1, 255, 5);
+    AntalVariableSpinEdit = NySpinEdit("AntalVariableSpinEdit", "Antal variable i tabel", 1, plotvik::MaksVariable,
+                                       5, plotvik::HoejstToOgTyveVariable);
     AntalMaalingerSpinEdit =
         NySpinEdit("AntalMaalingerSpinEdit", "Antal M\xE5linger/Indgange", 1, 32767, 5);
     FeltBreddeSpinEdit = NySpinEdit("FeltBreddeSpinEdit", "Feltbredde a 6 pixel", 3, 20, 10);

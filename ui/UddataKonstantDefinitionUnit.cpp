@@ -3,6 +3,10 @@
 
 #include <QLineEdit>
 
+#include "core/Brugerflade.h"
+#include "files/Opbygning.h"
+#include "ui/Tegnsaet.h"
+
 TUddataKonstantDialog::TUddataKonstantDialog(QWidget* parent)
     : TPlotvikDialog(parent, "TUddataKonstantDialog", "Definition af Uddata Konstant") {
     KonstantNavnEdit = NyEdit("KonstantNavnEdit", "Konstantens Navn");
@@ -25,4 +29,19 @@ void TUddataKonstantDialog::HentFelter() {
     Navn = EditTekst(KonstantNavnEdit);
     Vaerdi = EditTekst(KonstantVaerdiEdit);
     Enhed = EditTekst(KonstantEnhedEdit);
+}
+
+bool TUddataKonstantDialog::FelterGodkendt() {
+    // The name first, then the value: the first field that cannot be accepted gets the focus.
+    const std::pair<QLineEdit*, std::string> felter[] = {
+        {KonstantNavnEdit, plotvik::KonstantNavnFejl(plotvik::FraQString(KonstantNavnEdit->text()))},
+        {KonstantVaerdiEdit, plotvik::KonstantVaerdiFejl(plotvik::FraQString(KonstantVaerdiEdit->text()))},
+    };
+    for (const auto& [felt, fejl] : felter) {
+        if (fejl.empty()) continue;
+        plotvik::Flade().Fejlboks(fejl);
+        VaelgFelt(felt);
+        return false;
+    }
+    return true;
 }

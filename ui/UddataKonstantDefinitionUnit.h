@@ -16,4 +16,5 @@ public:
 
 protected:
     void HentFelter() override;
+    bool FelterGodkendt() override;  // a name and a number are needed
 };

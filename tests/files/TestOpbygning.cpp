@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "files/Opbygning.h"
+#include "files/PlotvikAnalyse.h"
+#include "support/FakeFlade.h"
 
 namespace plotvik {
 namespace {
@@ -144,6 +146,55 @@ TEST(Opbygning, TenthAndLaterNumbersStayReadable) {
     EXPECT_EQ(NaesteTaeller('9'), 'A');
     EXPECT_EQ(NaesteTaeller('Z'), 'Z');
     EXPECT_EQ(VariabelNummer(22), "22");
+}
+
+// What the constant dialogs accept is what the loading reads: a number with
+// a decimal comma or point, or numbers joined by "*" and "/" (the reader's own
+// grammar), with blanks around it; nothing else, and no unit or second definition.
+TEST(Opbygning, AConstantsValueIsAcceptedExactlyWhenTheLoadingReadsIt) {
+    const std::vector<std::pair<const char*, bool>> raekker = {
+        {"9,82", true},  {"9.82", true},   {"-5", true},     {"1.5e3", true}, {"2*3", true},
+        {"1/3", true},   {" 9,82 ", true}, {"6,02E23", true},
+        {"fem", false},  {"1/0", false},   {"", false},      {"   ", false}, {"?", false},
+        {"5[m]", false}, {"5;", false},    {"1e999", false}, {"1,2,3", false}, {"g*2", false},
+        {"9,82 m", false},
+    };
+    for (const auto& [tekst, godkendt] : raekker) EXPECT_EQ(ErKonstantVaerdi(tekst), godkendt) << tekst;
+}
+
+TEST(Opbygning, TheConstantDialogsMessages) {
+    test::FakeFlade flade;
+    Fejl = true;  // a check leaves the program's error flag alone
+    EXPECT_EQ(KonstantNavnFejl(""), "Konstanten skal have et navn");
+    EXPECT_EQ(KonstantNavnFejl("  "), "Konstanten skal have et navn");
+    EXPECT_EQ(KonstantNavnFejl("g"), "");
+    EXPECT_EQ(KonstantVaerdiFejl("fem"), "Fejl i Tallet: fem\n\rNumerisk V\xE6rdi skal v\xE6re et tal, f.eks. 9,82");
+    EXPECT_EQ(KonstantVaerdiFejl(""), "Fejl i Tallet: \n\rNumerisk V\xE6rdi skal v\xE6re et tal, f.eks. 9,82");
+    EXPECT_EQ(KonstantVaerdiFejl("9,82"), "");
+    EXPECT_TRUE(Fejl);
+    Fejl = false;
+    EXPECT_TRUE(flade.Vist.empty());
+}
+
+TEST(Opbygning, ATableHasRoomForThreeGraphs) {
+    struct Raekke {
+        char grafTaeller;
+        bool plads;
+    };
+    const std::vector<Raekke> raekker = {{'0', true}, {'2', true}, {'3', false}, {'9', false}};
+    for (const auto& r : raekker) {
+        test::FakeFlade flade;
+        TProjekt p = NytByggeri();
+        p.OpbygTaellere[3] = r.grafTaeller;
+        EXPECT_EQ(PladsTilGraf(p), r.plads) << r.grafTaeller;
+        if (r.plads) {
+            EXPECT_TRUE(flade.Vist.empty());
+        } else {
+            ASSERT_EQ(flade.Vist.size(), 1u);
+            EXPECT_EQ(flade.Vist[0].Art, test::Boks::Information);
+            EXPECT_EQ(flade.Vist[0].Tekst, "En tabel kan h\xF8jst have 3 grafer");
+        }
+    }
 }
 
 }  // namespace

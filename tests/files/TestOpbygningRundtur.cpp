@@ -131,5 +131,24 @@ TEST(OpbygningRundtur, ConvertedFileLoadsAndAnalyses) {
     EXPECT_EQ(t.Grafer[1].YMax, 50.0);
 }
 
+// The output-constant dialog accepts a value exactly when the built line
+// loads: the line is converted and the constants analysed as the loading does.
+TEST(OpbygningRundtur, TheConstantDialogsCheckAgreesWithTheLoading) {
+    for (const char* vaerdi : {"9,82", "1/3", "2*3", " -5 ", "1.5e3", "fem", "1/0", "", "5[m]", "1e999", "?"}) {
+        SCOPED_TRACE(vaerdi);
+        test::FakeFlade flade;
+        TProjekt bygget;
+        bygget.Tilstand = 2;
+        TProjekt p;
+        NulstilProjekt(p);
+        Fejl = false;
+        FortolkProjektLinie(p, OpbygUddataKonstant(bygget, "k", vaerdi, "kg"));
+        if (!Fejl) AnalyserTabel(p, 0);
+        const bool laest = !Fejl && p.Tabeller[0].Variable[1].Art == TDefinitionsArt::Tal;
+        Fejl = false;
+        EXPECT_EQ(KonstantVaerdiFejl(vaerdi).empty(), laest) << flade.Sidste();
+    }
+}
+
 }  // namespace
 }  // namespace plotvik

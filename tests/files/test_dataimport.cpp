@@ -105,7 +105,7 @@ TEST(DataImport, CodePages) {
         {"Windows-1252", "T (\xB0" "C);x\n1;2\n", TTegnsaetValg::Auto, false, false, "T (\xB0" "C)"},
         {"forced Windows-1252 keeps the UTF-8 bytes", "T (\xC2\xB0" "C);x\n1;2\n", TTegnsaetValg::Windows1252, false,
          false, "T (\xC2\xB0" "C)"},
-        {"UTF-16 little endian with BOM", std::string("\xFF\xFET\0;\0x\0\n\0" "1\0;\0" "2\0\n\0", 20),
+        {"UTF-16 little endian with BOM", std::string("\xFF\xFET\0;\0x\0\n\0" "1\0;\0" "2\0\n\0", 18),
          TTegnsaetValg::Auto, true, true, "T"},
     };
     for (const auto& t : tilfaelde) {
@@ -364,7 +364,7 @@ TEST(Indsaetning, RefusedBlocks) {
         {"constants", 0, 1, 1, 1, 1,
          "Der kan ikke s\xE6ttes ind i konstanttabellen. Skriv konstanternes v\xE6rdier i den \xE9n ad gangen."},
         {"no such table", 2, 1, 1, 1, 1, "Der er ingen tabel 2 at s\xE6tte ind i."},
-        {"into the computed column", 1, 2, 1, 1, 2,
+        {"into the computed column", 1, 3, 1, 1, 1,
          "Variablen a i tabel 1 beregnes af programmet; der kan kun s\xE6ttes ind i inddatavariable. Intet er sat ind."},
         {"too many rows", 1, 1, 1, 32768, 1,
          "Blokken har 32768 m\xE5linger, men en tabel kan h\xF8jst have 32767 m\xE5linger. Intet er sat ind."},
@@ -397,6 +397,52 @@ TEST(Indsaetning, RefusedBlocks) {
     TIndsaetning ind = ForberedIndsaetning(p, fuld, v);
     ASSERT_TRUE(ind.Ok) << ind.Besked;
     EXPECT_EQ(ind.AntalIndgange, 32767);
+}
+
+TEST(Indsaetning, BlocksThatDoNotFitTheInputVariables) {
+    TProjekt p = Pendul('S', 5);
+    FortolkProjektLinie(p, "Tabel(2): tabel_type=S; antal_variable=1; antal_indgange= 2; tabel_bredde= 10;");
+    FortolkProjektLinie(p, "Variabel(2,1): c:= 2*2;");
+    AnalyserTabel(p, 2);
+    ASSERT_FALSE(Fejl);
+    struct {
+        const char* navn;
+        int tabel, variabel;
+        bool raekkerErMaalinger;
+        std::vector<int> variabler;
+        Raekker blok;
+        std::string besked;
+    } tilfaelde[] = {
+        {"from the computed column", 1, 3, true, {}, {{"1"}},
+         "Variablen a i tabel 1 beregnes af programmet; der kan kun s\xE6ttes ind i inddatavariable. Intet er sat ind."},
+        {"chosen for the computed column", 1, 1, true, {1, 3}, {{"1", "2"}},
+         "Variablen a i tabel 1 beregnes af programmet; der kan kun s\xE6ttes ind i inddatavariable. Intet er sat ind."},
+        {"three columns from T", 1, 2, true, {}, {{"1", "2", "3"}},
+         "Blokken har 3 s\xF8jler, men tabel 1 har kun 1 inddatavariabel fra variabel 2 og frem. Intet er sat ind."},
+        {"four columns", 1, 1, true, {}, {{"1", "2", "3", "4"}},
+         "Blokken har 4 s\xF8jler, men tabel 1 har kun 2 inddatavariable fra variabel 1 og frem. Intet er sat ind."},
+        {"four rows of an R grid", 1, 1, false, {}, {{"1"}, {"2"}, {"3"}, {"4"}},
+         "Blokken har 4 r\xE6kker, men tabel 1 har kun 2 inddatavariable fra variabel 1 og frem. Intet er sat ind."},
+        {"a variable that is not there", 1, 1, true, {1, 7}, {{"1", "2"}},
+         "Der er ingen variabel 7 i tabel 1. Intet er sat ind."},
+        {"two columns to one variable", 1, 1, true, {2, 2}, {{"1", "2"}},
+         "To s\xF8jler skal til samme variabel T. Intet er sat ind."},
+        {"no column chosen", 1, 1, true, {0, 0}, {{"1", "2"}},
+         "Ingen af blokkens s\xF8jler er valgt til en variabel."},
+        {"a table of computed variables only", 2, 1, true, {}, {{"1"}},
+         "Tabel 2 har ingen inddatavariable, s\xE5 der er ingen inddata at s\xE6tte ind."},
+    };
+    for (const auto& t : tilfaelde) {
+        SCOPED_TRACE(t.navn);
+        TIndsaetningsValg v;
+        v.Tabel = t.tabel;
+        v.FoersteVariabel = t.variabel;
+        v.RaekkerErMaalinger = t.raekkerErMaalinger;
+        v.Variabler = t.variabler;
+        TIndsaetning ind = ForberedIndsaetning(p, Blok(t.blok), v);
+        EXPECT_FALSE(ind.Ok);
+        EXPECT_EQ(ind.Besked, t.besked);
+    }
 }
 
 TEST(Indsaetning, KeepsValuesWhenMeasurementsGrow) {

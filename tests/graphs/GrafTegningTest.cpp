@@ -336,7 +336,8 @@ TEST(TegnGraf, ToolsGetTheFitWithoutARedraw) {
         {'P', TVaerktoejArt::Tangent, true, false},
         {'P', TVaerktoejArt::Areal, true, false},
         {'R', TVaerktoejArt::Areal, true, false},
-        {'R', TVaerktoejArt::Tangent, false, true},  // no slope answer: the line is drawn and listed
+        {'R', TVaerktoejArt::Tangent, true, false},  // the slope of a line is its b
+        {'R', TVaerktoejArt::Differentialkvotient, true, false},
         {'S', TVaerktoejArt::Differentialkvotient, true, false},
         {'B', TVaerktoejArt::Areal, true, false},
         {'K', TVaerktoejArt::Tangent, false, false},

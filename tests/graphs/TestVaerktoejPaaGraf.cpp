@@ -170,13 +170,88 @@ TEST(TestVaerktoejPaaGraf, ClickOutsideASampledCurve) {
     EXPECT_FALSE(Fejl);
 }
 
-TEST(TestVaerktoejPaaGraf, ARegressionLineGivesNoSlopeAndEndsTheTool) {
+// The regression line through points of y = 2x + 1 is that line: its slope
+// is 2 at every x, and its tangent is the line itself.
+TEST(TestVaerktoejPaaGraf, ARegressionLineAnswersWithItsSlopeAndEndsTheTool) {
+    struct Raekke {
+        TVaerktoej vaerktoej;
+        double x0;
+        std::vector<std::string> linjer;
+    };
+    const std::vector<Raekke> raekker = {
+        {TVaerktoej::Differentialkvotient, 2, {"y ' (2.000) = 2.000"}},
+        {TVaerktoej::Differentialkvotient, 0.5, {"y ' (0.500) = 2.000"}},
+        {TVaerktoej::Tangent, 2, {"Tangentligning gennem (2.000,5.000)", "y = 2.000*x + 1.000"}},
+    };
+    for (const auto& r : raekker) {
+        FakeFlade flade;
+        Ark a(Linie, 'R');
+        a.Tegn();
+        a.Resultater().clear();
+        a.Klik(flade, r.vaerktoej, r.x0, 0);
+        EXPECT_EQ(a.Resultater(), r.linjer);
+        EXPECT_TRUE(flade.Vist.empty());
+        EXPECT_FALSE(a.vt.VaerktoejAktiv || a.vt.Differentialkvotient || a.vt.Tangent);
+        // Neither cleared nor drawn again: only the tangent, if asked for.
+        EXPECT_TRUE(a.laerred.Alle(Op::Fyld).empty());
+        auto linjer = a.laerred.Alle(Op::Linje);
+        if (r.vaerktoej == TVaerktoej::Differentialkvotient) {
+            EXPECT_TRUE(linjer.empty());
+        } else {
+            // y = 2x + 1 from x = 0 to 4 (w = (8 - 0)/4).
+            ASSERT_EQ(linjer.size(), 1u);
+            EXPECT_EQ(linjer[0].x1, PX(0));
+            EXPECT_EQ(linjer[0].y1, PY(1));
+            EXPECT_EQ(linjer[0].x2, PX(4));
+            EXPECT_EQ(linjer[0].y2, PY(9));
+        }
+    }
+}
+
+// A graph of points only has no curve to read a slope from: the tools say where
+// one can be read, list nothing and end.
+TEST(TestVaerktoejPaaGraf, SlopeToolsOnAGraphOfPointsOnly) {
+    const std::string besked =
+        "H\xE6ldning og tangent kan afl\xE6ses p\xE5 polynomium-, spline- og Bezier-grafer og p\xE5 funktioner";
+    struct Raekke {
+        const char* navn;
+        char type;
+        bool kunPunkter;  // "Tegn kun punkter" checked
+        TVaerktoej vaerktoej;
+    };
+    const std::vector<Raekke> raekker = {
+        {"points only, slope", 'K', false, TVaerktoej::Differentialkvotient},
+        {"points only, tangent", 'K', false, TVaerktoej::Tangent},
+        {"polynomial shown as points only", 'P', true, TVaerktoej::Differentialkvotient},
+        {"regression line shown as points only", 'R', true, TVaerktoej::Tangent},
+    };
+    for (const auto& r : raekker) {
+        SCOPED_TRACE(r.navn);
+        FakeFlade flade;
+        Ark a(Parabel, r.type, 2);
+        a.arkene.Ark[1].TegnKunPunkter = r.kunPunkter;
+        a.Tegn();
+        a.Resultater().clear();
+        a.Klik(flade, r.vaerktoej, 1.5, 0);
+        ASSERT_EQ(flade.Vist.size(), 1u);
+        EXPECT_EQ(flade.Vist[0].Art, Boks::Information);
+        EXPECT_EQ(flade.Vist[0].Tekst, besked);
+        EXPECT_TRUE(a.Resultater().empty());
+        EXPECT_TRUE(a.laerred.Alle(Op::Linje).empty());
+        EXPECT_FALSE(a.vt.VaerktoejAktiv || a.vt.Differentialkvotient || a.vt.Tangent);
+        EXPECT_FALSE(Fejl);
+    }
+}
+
+// A polynomial fit that cannot be computed (degree not below the number of
+// points) is not a graph of points only: no such message.
+TEST(TestVaerktoejPaaGraf, AFitThatCouldNotBeComputedIsNotCalledPointsOnly) {
     FakeFlade flade;
-    Ark a(Linie, 'R');
+    Ark a(Parabel, 'P', 5);
     a.Tegn();
     a.Resultater().clear();
-    a.Klik(flade, TVaerktoej::Differentialkvotient, 2, 0);
-    for (const auto& l : a.Resultater()) EXPECT_EQ(l.find(" ' ("), std::string::npos) << l;
+    a.Klik(flade, TVaerktoej::Differentialkvotient, 1.5, 0);
+    EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
     EXPECT_FALSE(a.vt.VaerktoejAktiv || a.vt.Differentialkvotient);
 }
 
@@ -233,6 +308,67 @@ TEST(TestVaerktoejPaaGraf, FunctionCommandsWithoutAFunction) {
     EXPECT_TRUE(a.Resultater().empty());
     EXPECT_TRUE(a.laerred.Alle(Op::Linje).empty());
     EXPECT_FALSE(a.vt.FunktionsTangent);
+}
+
+// "Tegn Funktion" on a sheet where the active table has no graph says what to
+// do first, and changes nothing.
+TEST(TestVaerktoejPaaGraf, DrawingAFunctionNeedsAGraphOfTheActiveTableOnTheSheet) {
+    const std::string besked = "Tegn f\xF8rst en graf af den aktive tabel p\xE5 dette ark";
+    struct Raekke {
+        const char* navn;
+        int aktivTabel;
+        int grafArk;  // the sheet of the table's only graph
+    };
+    const std::vector<Raekke> raekker = {
+        {"the graph is on another sheet", 1, 2},
+        {"another table is active", 2, 1},
+        {"no table is active", 0, 1},
+    };
+    for (const auto& r : raekker) {
+        SCOPED_TRACE(r.navn);
+        FakeFlade flade;
+        Ark a(Parabel, 'P', 2);
+        a.Tegn();
+        a.Resultater().clear();
+        a.p.AktivGraf = 1;
+        a.p.AktivTabel = r.aktivTabel;
+        a.p.Tabeller[1].Grafer[1].GrafArkNo = r.grafArk;
+        for (int t = 1; t <= 2; ++t) IndtastFunktion(a.arkene, a.vt, t, 1, "x^2", "R");
+        a.arkene.Ark[1].XAkse = "ny";
+        TegnFunktionKnap(a.p, a.arkene, a.tt, 1);
+        ASSERT_EQ(flade.Vist.size(), 1u);
+        EXPECT_EQ(flade.Vist[0].Art, Boks::Information);
+        EXPECT_EQ(flade.Vist[0].Tekst, besked);
+        EXPECT_TRUE(a.Resultater().empty());
+        EXPECT_TRUE(a.laerred.Log.empty());
+        EXPECT_EQ(a.p.AktivGraf, 1);
+        EXPECT_EQ(a.p.Tabeller[1].Grafer[1].XGraf, "x") << "no graph took the sheet's boxes";
+    }
+}
+
+// The function belongs to the graph of the active table that is on the sheet,
+// whatever its number: that graph takes the boxes and becomes the active graph,
+// so the function's derivative and tangent find the same sheet.
+TEST(TestVaerktoejPaaGraf, TheFunctionUsesTheGraphOnTheSheet) {
+    FakeFlade flade;
+    Ark a(Parabel, 'P', 2);
+    TTabelDef& t = a.p.Tabeller[1];
+    t.AntalGrafer = 2;
+    t.Grafer[2] = t.Grafer[1];  // graph 2 is the one on sheet 1
+    t.Grafer[1].GrafArkNo = 3;
+    t.Grafer[1].XGraf = "y";
+    a.Tegn();
+    a.Resultater().clear();
+    IndtastFunktion(a.arkene, a.vt, 1, 1, "x^2", "R");
+    TegnFunktionKnap(a.p, a.arkene, a.tt, 1);
+    EXPECT_EQ(a.Resultater(), std::vector<std::string>{"f(x) = x^2; Dm(f) = R"});
+    EXPECT_EQ(a.p.AktivGraf, 2);
+    EXPECT_EQ(t.Grafer[1].XGraf, "y") << "the graph on sheet 3 keeps its axes";
+    EXPECT_EQ(t.Grafer[1].GrafArkNo, 3);
+    DifferentialkvotientAfFunktion(a.p, a.arkene, a.vt);
+    ASSERT_EQ(a.Resultater().size(), 2u);
+    EXPECT_EQ(a.Resultater()[1].rfind("f'(x) = ", 0), 0u);
+    EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
 }
 
 TEST(TestVaerktoejPaaGraf, ABadLimitStopsTheFunctionWithoutAMessage) {

@@ -2,6 +2,7 @@
 // kind of sheet, under its old name, and the window can be closed in the
 // middle of a student's typing without the sheets calling back into a
 // window that is going.
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -94,6 +95,76 @@ TEST_F(Ark, TheWindowClosesInTheMiddleOfTyping) {
         form->show();
         QApplication::processEvents();
     }
+}
+
+TEST_F(Ark, TheWindowGrowsAndEveryControlReturnsToItsPlace) {
+    EXPECT_EQ(form->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)) << "the window can be maximised";
+    EXPECT_LE(form->minimumSizeHint().height(), 570);
+    HentPendul();
+    form->AntalMaalingerSpinEdit[1]->setValue(30);
+    Klik(form->AntalMaalingerButton[1]);
+    Klik(form->BeregnTabelButton[1]);
+    // 31 rows of 21 pixels and the frame: more than the default sheet shows.
+    QTableView* g = form->TabelGrid[1];
+    const QRect grid = g->geometry();
+    EXPECT_EQ(grid.height(), 385);
+    EXPECT_EQ(g->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    form->VisArk(3);
+    QApplication::processEvents();
+    QWidget* billede = form->GrafBilledeWidget[1];
+    EXPECT_EQ(billede->size(), QSize(550, 490));
+    const QRect felt = form->XakseEdit[1]->geometry();
+    const QPoint feltPaaArk = form->XakseEdit[1]->mapTo(form->Ark[3], QPoint());
+    const int listeHoejde = form->GrafResultaterListBox[1]->height();
+
+    form->resize(1600, 1000);
+    QApplication::processEvents();
+    EXPECT_GT(billede->width(), 550);
+    EXPECT_GT(billede->height(), 490);
+    const QPoint feltNu = form->XakseEdit[1]->mapTo(form->Ark[3], QPoint());
+    EXPECT_GT(feltNu.x(), billede->geometry().right()) << "the fields stay beside the image";
+    EXPECT_EQ(feltNu.y(), feltPaaArk.y());
+    EXPECT_GT(form->GrafResultaterListBox[1]->height(), listeHoejde);
+    form->VisArk(1);
+    QApplication::processEvents();
+    EXPECT_EQ(g->geometry().topLeft(), grid.topLeft()) << "the grid grows downwards";
+    EXPECT_EQ(g->height(), 31 * 21 + 3) << "the whole table shows";
+    EXPECT_EQ(g->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_GT(form->VariabeludtrykEdit[1]->y(), g->geometry().bottom());
+
+    form->resize(800, 570);
+    QApplication::processEvents();
+    EXPECT_EQ(g->geometry(), grid);
+    form->VisArk(3);
+    QApplication::processEvents();
+    EXPECT_EQ(billede->size(), QSize(550, 490));
+    EXPECT_EQ(form->XakseEdit[1]->geometry(), felt);
+    EXPECT_EQ(form->XakseEdit[1]->mapTo(form->Ark[3], QPoint()), feltPaaArk);
+    EXPECT_EQ(form->GrafResultaterListBox[1]->height(), listeHoejde);
+}
+
+TEST_F(Ark, TwoTablesShareTheExtraHeightAndKeepTheirOrder) {
+    std::string prj = "To\r\n0\r\n2\r\n";
+    for (int t = 1; t <= 2; ++t) prj += "S 2 40 10\r\nx:=?[m]\r\ny:=x*2:8:2[m]\r\n0\r\n";
+    Skriv(mappe + "/To.prj", prj);
+    HentProjekt(mappe + "/To.prj");
+    for (int t : {1, 2}) Klik(form->AntalMaalingerButton[t]);
+    // The largest heights of the two grids at the default size.
+    EXPECT_EQ(form->TabelGrid[1]->height(), 195);
+    EXPECT_EQ(form->TabelGrid[2]->height(), 150);
+    const int raekke2 = form->AntalMaalingerButton[2]->y();
+    form->resize(1000, 800);
+    QApplication::processEvents();
+    EXPECT_GT(form->TabelGrid[1]->height(), 195);
+    EXPECT_GT(form->TabelGrid[2]->height(), 150);
+    EXPECT_GT(form->AntalMaalingerButton[2]->y(), raekke2);
+    // Table 2's row stays below table 1's mean row, and all stays on the sheet.
+    EXPECT_GT(form->AntalMaalingerButton[2]->y(), form->VariabeludtrykEdit[1]->geometry().bottom());
+    EXPECT_LE(form->VariabeludtrykEdit[2]->geometry().bottom(), form->Ark[1]->height());
+    form->resize(800, 570);
+    QApplication::processEvents();
+    EXPECT_EQ(form->AntalMaalingerButton[2]->y(), raekke2);
+    EXPECT_EQ(form->TabelGrid[2]->height(), 150);
 }
 
 }  // namespace

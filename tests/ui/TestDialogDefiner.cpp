@@ -140,13 +140,16 @@ TEST_F(DefinerTest, SecondTableRestartsVariablesAndGraphSheetsStopAtThree) {
     Menu("InddataVariabelMenuItem");
     svar([](QWidget* d) { TrykOK(d); });
     Menu("TabelMenuItem");
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= 3; ++i) {
         svar([i](QWidget* d) {
-            EXPECT_EQ(SpinVaerdi(d, "GrafArkNoSpinEdit"), i < 3 ? i : 3) << i;
+            EXPECT_EQ(SpinVaerdi(d, "GrafArkNoSpinEdit"), i) << i;
             TrykOK(d);
         });
         Menu("GrafMenuItem");
     }
+    // A fourth graph of the table is not offered: the limit is said instead.
+    Menu("GrafMenuItem");
+    EXPECT_EQ(flade.Sidste(), "En tabel kan h\xF8jst have 3 grafer");
     svar([](QWidget* d) {
         EXPECT_EQ(SpinVaerdi(d, "TabNoSpinEdit"), 2);
         Kontrol<QRadioButton>(d, "RaekkeRadioButton")->click();
@@ -169,16 +172,17 @@ TEST_F(DefinerTest, SecondTableRestartsVariablesAndGraphSheetsStopAtThree) {
         QTest::keyClick(d, Qt::Key_Escape);
     });
     Menu("UddataVariabelMenuItem");
-    EXPECT_EQ(svar.Besvarede, 9);
+    EXPECT_EQ(svar.Besvarede, 8);
+    EXPECT_EQ(svar.Uventede, 0);
     auto l = MemoLinier();
-    ASSERT_EQ(l.size(), 12u);
+    ASSERT_EQ(l.size(), 10u);
     EXPECT_EQ(l[0], "Variabel(1,1): a:=?;");
     EXPECT_EQ(l[1], "Tabel(1): tabel_type=S; antal_variable=5; antal_indgange= 5; tabel_bredde= 10;");
     EXPECT_EQ(l[2], "Graf(1,1): graf_navn=\"\"; grafark_no=1; xgraf=; ygraf=;graf_type=R;");
     EXPECT_EQ(l[3], "Grafakse(1,1):  xmin=; xmax=; ymin=; ymax=;");
-    EXPECT_EQ(l[8], "Graf(1,4): graf_navn=\"\"; grafark_no=3; xgraf=; ygraf=;graf_type=R;");
-    EXPECT_EQ(l[10], "Tabel(2): tabel_type=R; antal_variable=5; antal_indgange= 5; tabel_bredde= 10;");
-    EXPECT_EQ(l[11], "Variabel(2,1): x:= 2*y:12:4;");
+    EXPECT_EQ(l[6], "Graf(1,3): graf_navn=\"\"; grafark_no=3; xgraf=; ygraf=;graf_type=R;");
+    EXPECT_EQ(l[8], "Tabel(2): tabel_type=R; antal_variable=5; antal_indgange= 5; tabel_bredde= 10;");
+    EXPECT_EQ(l[9], "Variabel(2,1): x:= 2*y:12:4;");
 }
 
 TEST_F(DefinerTest, ProgramControlAsksFirstThenSwitchesTheGrids) {

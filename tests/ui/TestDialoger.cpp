@@ -105,7 +105,7 @@ TEST(Dialog, SpinEditLimits) {
         int min, max;
     };
     std::vector<Raekke> raekker = {
-        {&tabel, "TabNoSpinEdit", 1, 4},          {&tabel, "AntalVariableSpinEdit", 1, 255},
+        {&tabel, "TabNoSpinEdit", 1, 4},          {&tabel, "AntalVariableSpinEdit", 1, 22},
         {&tabel, "AntalMaalingerSpinEdit", 1, 32767}, {&tabel, "FeltBreddeSpinEdit", 3, 20},
         {&inddata, "TabelNoSpinEdit", 1, 4},       {&uddata, "PositionerSpinEdit", 2, 20},
         {&uddata, "DecimalerSpinEdit", 0, 6},      {&uddata, "TabelNoSpinEdit", 1, 4},

@@ -289,7 +289,7 @@ TEST_F(VaerktoejVindue, TheFunctionDialogsTexts) {
         EXPECT_TRUE(Viser(d, "f(x)="));
         EXPECT_TRUE(Viser(d, "Dm(f):"));
         EXPECT_EQ(Kontrol<QLineEdit>(d, "DefinitionsmaengdeEdit")->text(), QStringLiteral("R"));
-        EXPECT_EQ(Kontrol<QSpinBox>(d, "TabelNoSpinEdit")->maximum(), 3);
+        EXPECT_EQ(Kontrol<QSpinBox>(d, "TabelNoSpinEdit")->maximum(), 4);
         Kontrol<QPushButton>(d, "CancelButton")->click();
     });
     Menu("TegnMatematiskFunktionMenuItem");
@@ -317,6 +317,73 @@ TEST_F(VaerktoejVindue, Skaermbilleder) {
     if (!mappe) return;
     form->GrafImage[1].save(QString::fromLocal8Bit(mappe) + "/vaerktoej_graf1.png");
     form->grab().save(QString::fromLocal8Bit(mappe) + "/vaerktoej_vindue.png");
+}
+
+}  // namespace
+}  // namespace plotvik::test
+
+namespace plotvik::test {
+namespace {
+
+const char* const KunKurver =
+    "H\xE6ldning og tangent kan afl\xE6ses p\xE5 polynomium-, spline- og Bezier-grafer og p\xE5 funktioner";
+
+// "Tegn Funktion" on a sheet where the active table has no graph says what
+// to do first instead of doing nothing.
+TEST_F(VaerktoejVindue, DrawingAFunctionOnASheetWithoutAGraphOfTheActiveTable) {
+    TegnParabel();  // table 1's graph is on sheet 1
+    IndtastFunktion("x^2", "R", 1, 2);
+    form->SideKontrol->setCurrentWidget(form->Ark[4]);
+    ASSERT_TRUE(form->TegnFunktionButton[2]->isEnabled());
+    const QImage foer = form->GrafImage[2].copy();
+    Klik(form->TegnFunktionButton[2]);
+    ASSERT_EQ(flade.Vist.size(), 1u);
+    EXPECT_EQ(flade.Vist[0].Art, Boks::Information);
+    EXPECT_EQ(flade.Vist[0].Tekst, "Tegn f\xF8rst en graf af den aktive tabel p\xE5 dette ark");
+    EXPECT_TRUE(Resultater(2).empty());
+    EXPECT_EQ(form->GrafImage[2], foer);
+    EXPECT_EQ(form->Projekt.AktivGraf, 1) << "the active graph is left as it was";
+}
+
+// Slope and tangent on a graph of points only: the tool says where they can be read.
+TEST_F(VaerktoejVindue, SlopeAndTangentOnAGraphOfPointsOnly) {
+    TegnParabel('K');
+    for (const char* menu : {"FindDifferentialKvotientMenuItem", "TegnTangentPaaGrafMenuItem"}) {
+        SCOPED_TRACE(menu);
+        flade.Vist.clear();
+        Menu(menu);
+        KlikBillede(160, 407);
+        ASSERT_EQ(flade.Vist.size(), 2u);  // the question, then the answer
+        EXPECT_EQ(flade.Vist[1].Art, Boks::Information);
+        EXPECT_EQ(flade.Vist[1].Tekst, KunKurver);
+        EXPECT_TRUE(Resultater().empty());
+        EXPECT_FALSE(form->VaerktoejTilstand.VaerktoejAktiv);
+    }
+}
+
+// The slope of a regression line is its b, the same at every x: the tools
+// list it (b = 2, a = -1/3 for (0,0), (1,1), (2,4), computed by hand) and the
+// tangent is the line itself.
+TEST_F(VaerktoejVindue, SlopeAndTangentOfARegressionLine) {
+    TegnParabel('R');
+    Menu("FindDifferentialKvotientMenuItem");
+    KlikBillede(160, 407);  // x0 = 1.9978142
+    EXPECT_EQ(Resultater(), std::vector<std::string>{"y ' (1.998) = 2.000"});
+    Menu("TegnTangentPaaGrafMenuItem");
+    KlikBillede(160, 300);
+    // y0 = 2 * 1.9978142 - 1/3 = 3.6622951
+    EXPECT_EQ(Resultater(), (std::vector<std::string>{"y ' (1.998) = 2.000", "Tangentligning gennem (1.998,3.662)",
+                                                      "y = 2.000*x-0.333"}));
+    EXPECT_EQ(flade.Vist.size(), 2u) << "only the two questions";
+    EXPECT_FALSE(form->VaerktoejTilstand.VaerktoejAktiv);
+}
+
+// A function can be entered for table 4 as for the other tables.
+TEST_F(VaerktoejVindue, TheFunctionDialogOffersTable4) {
+    IndtastFunktion("x^3", "R", 4, 2);
+    EXPECT_EQ(form->GrafArkene.Funktioner[4][2].Funktion, "x^3");
+    EXPECT_TRUE(form->GrafArkene.Funktioner[3][2].Funktion.empty());
+    EXPECT_TRUE(form->TegnFunktionButton[2]->isEnabled());
 }
 
 }  // namespace
