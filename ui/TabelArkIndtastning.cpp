@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -71,6 +72,18 @@ void TTabelGrid::focusOutEvent(QFocusEvent* e) {
 bool TTabelFeltEdit::event(QEvent* e) {
     // Navigation keys belong to the input, not to menu shortcuts nor, for Tab,
     // to the focus chain.
+    if (e->type() == QEvent::ShortcutOverride) {
+        // With nothing of its own to undo, the box leaves Ctrl+Z and Ctrl+Y to
+        // the window: they undo and redo the cells typed before.
+        auto* k = static_cast<QKeyEvent*>(e);
+        const bool fortryd = k->matches(QKeySequence::Undo) && !isUndoAvailable();
+        const bool gentag = (k->matches(QKeySequence::Redo) || k->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) &&
+                            !isRedoAvailable();
+        if (fortryd || gentag) {
+            e->ignore();
+            return true;
+        }
+    }
     const bool tast = e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride;
     const int vk = tast ? VirtuelTast(static_cast<QKeyEvent*>(e)->key()) : 0;
     if (vk != 0 && NavigationsTast) {

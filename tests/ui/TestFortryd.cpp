@@ -83,6 +83,28 @@ TEST_F(Fortryd, FiveTypedValuesThreeUndoneOneRedone) {
     EXPECT_EQ(Celle(1, 2, 1), "1.27");
 }
 
+TEST_F(Fortryd, CtrlZInTheInputBoxUndoesTheCellTypedBefore) {
+    HentPendul();
+    Maalinger(1, 5);
+    Klik(form->IndLaesTabelButton[1]);
+    Tast(1, "0.2");
+    Tast(1, "0.90");
+    // The box waits in the next cell with nothing typed: Ctrl+Z goes to the window.
+    QLineEdit* e = form->TabelFeltEdit[1];
+    ASSERT_TRUE(e->isVisible());
+    QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(Celle(1, 1, 1), "");
+    EXPECT_EQ(Celle(1, 1, 0), "0.2");
+    // Typed text in the box is the box's own to undo first.
+    Klik(form->IndLaesTabelButton[1]);
+    e = form->TabelFeltEdit[1];
+    QTest::keyClicks(e, QStringLiteral("7"));
+    QTest::keyClick(e, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Celle(1, 1, 0), "0.2");
+    EXPECT_TRUE(e->isVisible());
+}
+
 TEST_F(Fortryd, FewerMeasurementsUndoneBringTheDiscardedValuesBack) {
     PendulMedData();
     Maalinger(1, 3);
