@@ -356,7 +356,8 @@ protected:
     }
 };
 
-// Seeds that once found a fault, and a fixed run, each with its number of steps.
+// The fixed runs, each with its number of steps; a seed that finds a fault
+// is added here with the steps that reach it, as a regression case.
 struct TAbeKoersel {
     unsigned Froe;
     long Trin;
