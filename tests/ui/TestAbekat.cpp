@@ -336,6 +336,9 @@ protected:
         for (trin = 0; trin < maksTrin; ++trin) {
             if (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > sekunder) break;
             hund.Trin = trin;
+            // Each step draws from its own seed: a difference in timing inside
+            // Qt in one step does not change the choices of all later steps.
+            rng.seed(froe * 1000003u + unsigned(trin));
             Trin();
             if (spor) std::fprintf(stderr, "%ld %s\n", trin, sidsteHandling.c_str());
             QApplication::processEvents();
