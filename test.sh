@@ -20,7 +20,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -
 # A layer without tests yet has no test program: build those that exist.
 mulige=$(cmake --build build-asan --target help)
 asan_maal=()
-for m in test_core test_interpreter test_files test_graphs fuzz_afspil test_ui; do
+for m in test_core test_interpreter test_files test_graphs test_tabeller fuzz_afspil test_ui; do
   if grep -Eq "^(\.\.\. )?$m(:|\$| )" <<<"$mulige"; then asan_maal+=("$m"); fi
 done
 if ((${#asan_maal[@]} == 0)); then

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/Brugerflade.h"
-#include "core/TabelBeregning.h"
+#include "tabeller/TabelBeregning.h"
 #include "files/PlotvikAnalyse.h"
 
 namespace {

@@ -5,15 +5,15 @@
 #include "core/PlotvikTyper.h"
 
 #include <algorithm>
-#include <cfenv>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <vector>
+#include <string>
+
+#include <fast_float/fast_float.h>
 
 #include "core/Brugerflade.h"
 
@@ -90,57 +90,42 @@ namespace {
 
 bool ErBlankEllerStyretegn(char c) { return static_cast<unsigned char>(c) <= 32; }
 
-// Standard decimal syntax: sign, digits, optional point and digits, optional exponent.
-bool ErGyldigtTal(std::string_view s) {
-    size_t i = 0, n = s.size();
-    if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
-    size_t cifre = 0;
-    while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++cifre;
-    if (i < n && s[i] == '.') {
-        ++i;
-        while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++cifre;
-    }
-    if (cifre == 0) return false;
-    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
-        size_t eksp = 0;
-        while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++eksp;
-        if (eksp == 0) return false;
-    }
-    return i == n;
-}
-
 }  // namespace
 
+// The text is a decimal number in the standard syntax (sign, digits with an
+// optional point and digits, an optional exponent), read to the nearest
+// double; the first comma is the decimal mark when there is one, so the
+// student may type either. fast_float reads it; the sign is taken here, since
+// fast_float would also accept "inf", "nan" and a second sign after a "+".
 double TekstTilTal(std::string_view s, bool& fejl) {
     std::string_view t = s.substr(0, KortLaengde);
     while (!t.empty() && ErBlankEllerStyretegn(t.front())) t.remove_prefix(1);
     while (!t.empty() && ErBlankEllerStyretegn(t.back())) t.remove_suffix(1);
-    char tekst[KortLaengde + 1];
-    std::memcpy(tekst, t.data(), t.size());
-    tekst[t.size()] = 0;
-    if (char* komma = static_cast<char*>(std::memchr(tekst, ',', t.size()))) *komma = '.';
-    if (!ErGyldigtTal(std::string_view(tekst, t.size()))) {
+    const char* p = t.data();
+    const char* const slut = p + t.size();
+    bool negativ = false;
+    if (p != slut && (*p == '+' || *p == '-')) negativ = *p++ == '-';
+    if (p == slut) {
         fejl = true;
         return 0;
     }
-    const char* start = tekst;
-    const char* slut = tekst + t.size();
-    bool negativ = false;
-    if (*start == '+' || *start == '-') negativ = *start++ == '-';
+    // With a comma in the text, a point is no decimal mark but junk, just as
+    // a second comma is.
+    const char komma = std::memchr(p, ',', static_cast<size_t>(slut - p)) ? ',' : '.';
+    if (!((*p >= '0' && *p <= '9') || *p == komma)) {
+        fejl = true;
+        return 0;
+    }
     double v = 0;
-    auto [ptr, ec] = std::from_chars(start, slut, v, std::chars_format::general);
-    if (negativ) v = -v;
-    // Out of range (or anything unusual): the C library decides, and a value
-    // too large for a double comes back infinite and is refused below.
-    if (ec != std::errc() || ptr != slut) v = std::strtod(tekst, nullptr);
-    if (!std::isfinite(v)) {  // beyond the range of a double: not a number the program can hold
+    const auto [ptr, ec] = fast_float::from_chars_advanced(
+        p, slut, v, fast_float::parse_options(fast_float::chars_format::general, komma));
+    // Beyond the range of a double comes back infinite: not a number the program can hold.
+    if (ec != std::errc() || ptr != slut || !std::isfinite(v)) {
         fejl = true;
         return 0;
     }
     fejl = false;
-    return v;
+    return negativ ? -v : v;
 }
 
 int TekstTilHeltal(std::string_view s) {
@@ -163,19 +148,65 @@ int TekstTilHeltal(std::string_view s) {
 }
 
 // ---------------------------------------------------------------- FormaterTal
+//
+// The digits come from std::to_chars. The quick route formats the double
+// nearest x, which is exact whenever x is not too close to a half of the
+// last shown digit (x is a long double: the double nearest it can lie on the
+// other side of such a half). Close to a half, the long double itself is
+// formatted, and an exact tie, which to_chars rounds to even, is rounded away
+// from zero from the one-digit-longer text, which is then exact.
 
 namespace {
 
+constexpr int MaksPotens = 400;  // beyond the exponent of every double and every digit count
+
+// 10^k as the nearest long double, read by the C library (correctly rounded).
+Reel Ti(int k) {
+    static const Reel* const potenser = [] {
+        static Reel v[2 * MaksPotens + 1];
+        for (int i = -MaksPotens; i <= MaksPotens; ++i)
+            v[i + MaksPotens] = std::strtold(("1e" + std::to_string(i)).c_str(), nullptr);
+        return v;
+    }();
+    return potenser[k + MaksPotens];
+}
+
+// Is |x| * 10^k so far from a half that x and the double nearest it round
+// alike at that digit? y below carries at most two roundings of 2^-64; the
+// double differs from x by at most 2^-53 relatively (x and the double are
+// both normal here, or k is small enough that a subnormal difference is nil).
+bool LangtFraHalv(Reel ax, int k) {
+    if (k < -MaksPotens || k > MaksPotens) return false;
+    const Reel y = ax * Ti(k);
+    if (!(y < 0x1p48L)) return false;
+    // The nearest whole number: below 2^48, adding 2^63 leaves no fraction bit
+    // in the 64-bit mantissa (quicker than a conversion to an integer).
+    const Reel hel = (y + 0x1p63L) - 0x1p63L;
+    return 0.5L - std::fabs(y - hel) > y * 0x1p-50L + 0x1p-40L;
+}
+
+// Is |x| * 10^k surely above `graense`, the double nearest x too?
+bool SikkertOver(Reel ax, int k, Reel graense) {
+    if (k < -MaksPotens || k > MaksPotens) return false;
+    const Reel y = ax * Ti(k);
+    return y < 0x1p48L && y - graense > y * 0x1p-50L + 0x1p-40L;
+}
+
 // Is |x| * 10^k exactly halfway between two integers? Decided on the exact
-// binary value: |x| = m * 2^E with m odd, and 2 * |x| * 10^k must be odd.
+// binary value: |x| = m * 2^E with m odd (the 64-bit mantissa of the x87
+// extended format), and 2 * |x| * 10^k must be odd.
 bool ErHalvvejs(Reel x, int k) {
-    x = std::fabs(x);
+    static_assert(sizeof(Reel) >= 10 && std::numeric_limits<Reel>::digits == 64);
     if (x == 0 || !std::isfinite(x)) return false;
-    int ex = 0;
-    Reel f = std::frexp(x, &ex);                       // x = f * 2^ex, f in [0.5, 1)
-    auto m = static_cast<std::uint64_t>(std::ldexp(f, 64));  // exact: 64-bit mantissa
-    int E = ex - 64;
-    while ((m & 1) == 0) m >>= 1, ++E;
+    unsigned char b[sizeof(Reel)];
+    std::memcpy(b, &x, sizeof b);
+    std::uint64_t m;
+    std::memcpy(&m, b, 8);
+    const int eksp = (b[8] | (b[9] << 8)) & 0x7FFF;
+    if (m == 0) return false;
+    const int nuller = __builtin_ctzll(m);
+    m >>= nuller;
+    const int E = (eksp == 0 ? 1 : eksp) - 16383 - 63 + nuller;
     if (E + k + 1 != 0) return false;
     if (k >= 0) return true;
     // Dividing by 10^-k: 5^-k must divide the odd mantissa.
@@ -187,203 +218,154 @@ bool ErHalvvejs(Reel x, int k) {
     return m % fem == 0;
 }
 
-// printf with the given format, rounding exactly; an exact tie goes away from zero.
-std::string Udskriv(const char* format, int praecision, Reel x, bool tie) {
-    int gammel = std::fegetround();
-    if (tie) std::fesetround(x > 0 ? FE_UPWARD : FE_DOWNWARD);
-    int n = std::snprintf(nullptr, 0, format, praecision, x);
-    std::vector<char> buf(static_cast<size_t>(n) + 1);
-    std::snprintf(buf.data(), buf.size(), format, praecision, x);
-    if (tie) std::fesetround(gammel);
-    return std::string(buf.data(), static_cast<size_t>(n));
+// to_chars of x with the given precision: of the double when x is one (or
+// when the caller has made sure the double rounds alike), else of the long double.
+char* Skriv(char* buf, char* slut, Reel x, bool somDouble, std::chars_format form, int praecision) {
+    if (somDouble) return std::to_chars(buf, slut, static_cast<double>(x), form, praecision).ptr;
+    return std::to_chars(buf, slut, x, form, praecision).ptr;
 }
 
-using U128 = unsigned __int128;
-
-U128 TiIPotens(int n) {
-    U128 r = 1;
-    for (int i = 0; i < n; ++i) r *= 10;
-    return r;
-}
-
-int Bits(U128 v) {
-    auto hoej = static_cast<std::uint64_t>(v >> 64), lav = static_cast<std::uint64_t>(v);
-    if (hoej) return 128 - __builtin_clzll(hoej);
-    return lav ? 64 - __builtin_clzll(lav) : 0;
-}
-
-// |x| = m * 2^E with the 64-bit mantissa of the x87 extended format.
-void Mantisse(Reel ax, std::uint64_t& m, int& E) {
-    static_assert(sizeof(Reel) >= 10 && std::numeric_limits<Reel>::digits == 64);
-    unsigned char b[sizeof(Reel)];
-    std::memcpy(b, &ax, sizeof b);
-    std::memcpy(&m, b, 8);
-    int eksp = (b[8] | (b[9] << 8)) & 0x7FFF;
-    E = (eksp == 0 ? 1 : eksp) - 16383 - 63;
-}
-
-// Rounds |x| * 10^k to a whole number exactly, an exact tie away from zero,
-// with integer arithmetic on the binary value |x| = m * 2^E. False when the
-// numbers do not fit in 128 bits or the result not in 64; the caller then
-// takes the slower exact route through the C library.
-bool RundHeltal(Reel ax, int k, std::uint64_t& q) {
-    if (ax == 0) {
-        q = 0;
-        return true;
-    }
-    if (k > 38 || k < -38) return false;
-    std::uint64_t m;
-    int E;
-    Mantisse(ax, m, E);
-    int nuller = __builtin_ctzll(m);
-    m >>= nuller;
-    E += nuller;
-    U128 taeller = m, kvotient;
-    if (k >= 0) {
-        // Dividing only by a power of two: shifts, and the tie is the half bit.
-        static const U128 ti[] = {TiIPotens(0), TiIPotens(1), TiIPotens(2), TiIPotens(3), TiIPotens(4),
-                                  TiIPotens(5), TiIPotens(6), TiIPotens(7), TiIPotens(8), TiIPotens(9),
-                                  TiIPotens(10), TiIPotens(11), TiIPotens(12), TiIPotens(13), TiIPotens(14),
-                                  TiIPotens(15), TiIPotens(16), TiIPotens(17), TiIPotens(18), TiIPotens(19)};
-        U128 t = k < 20 ? ti[k] : TiIPotens(k);
-        if (64 - __builtin_clzll(m) + Bits(t) > 127) return false;
-        taeller *= t;
-        if (E >= 0) {
-            if (Bits(taeller) + E > 127) return false;
-            kvotient = taeller << E;
-        } else if (-E >= 128) {
-            kvotient = 0;  // taeller < 2^127: less than half
-        } else {
-            int sk = -E;
-            kvotient = taeller >> sk;
-            U128 rest = taeller & ((U128(1) << sk) - 1);
-            if (rest >= (U128(1) << (sk - 1))) ++kvotient;  // half or more: away from zero
+// Adds one unit in the last place to the number text [start, slut) (an
+// optional "-", digits and at most one point). Returns true when the carry
+// ran out of the first digit, which is then written as a new "1" in front.
+bool LaegEnTil(char* start, char* slut) {
+    char* cifre = start + (*start == '-');
+    for (char* c = slut; c > cifre;) {
+        --c;
+        if (*c == '.') continue;
+        if (*c != '9') {
+            ++*c;
+            return false;
         }
-    } else {
-        U128 naevner = TiIPotens(-k);
-        if (E > 0) {
-            if (Bits(taeller) + E > 127) return false;
-            taeller <<= E;
-        } else if (E < 0) {
-            if (Bits(naevner) - E > 126) return false;
-            naevner <<= -E;
-        }
-        kvotient = taeller / naevner;
-        U128 rest = taeller % naevner;
-        if (rest >= naevner - rest) ++kvotient;  // half or more: away from zero
+        *c = '0';
     }
-    if (kvotient > UINT64_MAX) return false;
-    q = static_cast<std::uint64_t>(kvotient);
+    std::memmove(cifre + 1, cifre, static_cast<size_t>(slut - cifre));
+    *cifre = '1';
     return true;
 }
 
-// Writes the decimal digits of q at the end of buf; returns where they start.
-char* Cifre(std::uint64_t q, char* slut) {
-    do {
-        *--slut = static_cast<char>('0' + q % 10);
-        q /= 10;
-    } while (q);
-    return slut;
-}
+constexpr int Buffer = 64;
 
-// Fixed-point notation with d decimals, without padding.
-std::string Fastkomma(Reel x, int d) {
-    std::uint64_t q;
-    if (d > 30 || !RundHeltal(std::fabs(x), d, q)) return Udskriv("%.*Lf", d, x, ErHalvvejs(x, d));
-    char buf[64];
-    char* slut = buf + sizeof buf;
-    char* start = Cifre(q, slut);
-    while (slut - start <= d) *--start = '0';
-    char ud[72];
-    char* u = ud;
-    if (std::signbit(x)) *u++ = '-';
-    const char* komma = slut - d;
-    for (const char* c = start; c < slut; ++c) {
-        if (c == komma) *u++ = '.';
-        *u++ = *c;
+// Fixed-point notation with d decimals into buf, without padding; returns the
+// length, or -1 when the text would be longer than 20 characters (it is
+// never shown then).
+int Fastkomma(Reel x, int d, char* buf) {
+    const Reel ax = std::fabs(x);
+    if (d > 18 || !(ax < 1e20L)) return -1;
+    const bool erDouble = static_cast<Reel>(static_cast<double>(x)) == x;
+    char* slut;
+    if (ErHalvvejs(x, d)) {
+        // A tie: the text one decimal longer is exact and ends in 5.
+        slut = Skriv(buf, buf + Buffer, x, erDouble, std::chars_format::fixed, d + 1) - 1;
+        if (d == 0) --slut;  // and the point
+        slut += LaegEnTil(buf, slut);
+    } else {
+        slut = Skriv(buf, buf + Buffer, x, erDouble || LangtFraHalv(ax, d), std::chars_format::fixed, d);
     }
-    return std::string(ud, u);
+    const int n = static_cast<int>(slut - buf);
+    return n <= 20 ? n : -1;
 }
 
-int Tier_eksponent(Reel x) {
-    // The decimal exponent of |x| (floor of log10), read off an exact expansion.
-    std::string s = Udskriv("%.*Le", 40, std::fabs(x), false);
-    return std::atoi(s.c_str() + s.find('e') + 1);
-}
-
-std::string MedEksponent(const std::string& mantisse, int eksp) {
-    std::string ud;
-    ud.reserve(mantisse.size() + 8);
-    if (mantisse[0] != '-') ud += ' ';
-    ud += mantisse;
-    int a = eksp < 0 ? -eksp : eksp;
-    char e[6] = {'E', eksp < 0 ? '-' : '+', char('0' + a / 1000 % 10), char('0' + a / 100 % 10),
-                 char('0' + a / 10 % 10), char('0' + a % 10)};
-    ud.append(e, 6);
-    return ud;
+// The decimal exponent of to_chars' scientific text "d.ddde+XX".
+int LaesEksponent(const char* e, const char* slut) {
+    int v = 0;
+    for (const char* c = e + 2; c < slut; ++c) v = v * 10 + (*c - '0');
+    return e[1] == '-' ? -v : v;
 }
 
 // Scientific notation with a sign position (blank or "-"), `sig` significant
-// digits and a four-digit exponent: " 1.2E+0005".
-std::string Videnskabelig(Reel x, int sig) {
-    Reel ax = std::fabs(x);
-    if (ax != 0 && sig <= 19) {
-        // The exponent of the rounded value: guessed from log10, then checked on the digits.
-        int e10 = static_cast<int>(std::floor(std::log10(ax)));
-        const std::uint64_t lav = static_cast<std::uint64_t>(TiIPotens(sig - 1));
-        const U128 hoej = TiIPotens(sig);
-        for (int forsoeg = 0; forsoeg < 3; ++forsoeg) {
-            std::uint64_t q;
-            if (!RundHeltal(ax, sig - 1 - e10, q)) break;
-            if (q < lav) { --e10; continue; }
-            if (q >= hoej) { ++e10; continue; }
-            char buf[32];
-            char* slut = buf + sizeof buf;
-            char* c = Cifre(q, slut);
-            std::string mantisse;
-            mantisse.reserve(24);
-            if (x < 0) mantisse += '-';
-            mantisse += *c++;
-            if (sig > 1) {
-                mantisse += '.';
-                mantisse.append(c, slut);
-            }
-            return MedEksponent(mantisse, e10);
+// digits (2 to 18) and a four-digit exponent: " 1.2E+0005". Writes sig + 8
+// characters into buf.
+int Videnskabelig(Reel x, int sig, char* buf) {
+    const Reel ax = std::fabs(x);
+    const double dx = static_cast<double>(ax);
+    const bool erDouble = static_cast<Reel>(dx) == ax;
+    char* m = buf + 1;  // the mantissa without its sign
+    char* slut = nullptr;
+    int eksp = 0;
+    // The quick try formats the double; for a long double that is none it
+    // must lie far enough from a half of the last digit.
+    bool somDouble = erDouble || std::isnormal(dx);
+    for (int forsoeg = 0; forsoeg < 2; ++forsoeg) {
+        slut = Skriv(m, buf + Buffer, ax, somDouble, std::chars_format::scientific, sig - 1);
+        char* e = std::find(m, slut, 'e');
+        eksp = LaesEksponent(e, slut);
+        slut = e;
+        if (erDouble || !somDouble) break;
+        const int k = sig - 1 - eksp;
+        bool sikker = LangtFraHalv(ax, k);
+        // "1.000" may have come from a carry that x itself does not make:
+        // then one digit further to the right is the true exponent.
+        if (sikker && m[0] == '1' && std::all_of(m + 2, slut, [](char c) { return c == '0'; }))
+            sikker = SikkertOver(ax, k + 1, Ti(sig) - 0.5L);
+        if (sikker) break;
+        somDouble = false;
+    }
+    if (ErHalvvejs(ax, sig - 1 - eksp)) {
+        // A tie, which to_chars rounds to even: one digit more is exact and ends in 5.
+        slut = Skriv(m, buf + Buffer, ax, erDouble, std::chars_format::scientific, sig);
+        slut = std::find(m, slut, 'e') - 1;
+        if (LaegEnTil(m, slut)) {  // 9.99|5 became 10.00: 1.000 one decade up
+            m[1] = '.';
+            std::fill(m + 2, m + 1 + sig, '0');
+            ++eksp;
         }
     }
-    int k = sig - 1 - Tier_eksponent(x);
-    std::string s = Udskriv("%.*Le", sig - 1, x, ErHalvvejs(x, k));
-    size_t e = s.find('e');
-    return MedEksponent(s.substr(0, e), std::atoi(s.c_str() + e + 1));
-}
-
-std::string HoejreJuster(std::string s, int bredde) {
-    if (static_cast<int>(s.size()) < bredde) s.insert(0, static_cast<size_t>(bredde - static_cast<int>(s.size())), ' ');
-    return s;
+    buf[0] = std::signbit(x) ? '-' : ' ';  // -0 too
+    char* u = m + sig + 1;
+    const int a = eksp < 0 ? -eksp : eksp;
+    u[0] = 'E';
+    u[1] = eksp < 0 ? '-' : '+';
+    u[2] = static_cast<char>('0' + a / 1000 % 10);
+    u[3] = static_cast<char>('0' + a / 100 % 10);
+    u[4] = static_cast<char>('0' + a / 10 % 10);
+    u[5] = static_cast<char>('0' + a % 10);
+    return sig + 8;
 }
 
 // The two leading exponent digits are dropped when they are "00" (E+0003 -> E+03).
-std::string ToCifretEksponent(std::string s) {
-    size_t e = s.find('E');
-    if (e != std::string::npos && e + 3 < s.size() && s[e + 2] == '0' && s[e + 3] == '0')
-        s.erase(e + 2, 2);
-    return s;
+int ToCifretEksponent(char* buf, int n) {
+    char* e = buf + n - 6;
+    if (e[2] == '0' && e[3] == '0') {
+        e[2] = e[4];
+        e[3] = e[5];
+        return n - 2;
+    }
+    return n;
+}
+
+// The text without its sign blank (no other blank is left; every text here
+// is shorter than the 32 characters a cell holds).
+std::string Afslut(const char* buf, int n) {
+    const int b = buf[0] == ' ';
+    return std::string(buf + b, static_cast<size_t>(n - b));
 }
 
 // The widest scientific text that fits in 20 characters: used where the
 // literal rules would cut digits off a number and show a different one.
+// Every such text has at least sig + 6 characters, so the search starts at 14.
 std::string VidenskabeligDerPasser(Reel x, int sig) {
-    for (int s = sig; s >= 2; --s) {
-        std::string t = ToCifretEksponent(Videnskabelig(x, s));
-        if (t.size() <= 20) return t;
+    char buf[Buffer];
+    for (int s = MinHel(sig, 14); s >= 2; --s) {
+        int n = ToCifretEksponent(buf, Videnskabelig(x, s, buf));
+        if (n <= 20) return Afslut(buf, n);
     }
-    return ToCifretEksponent(Videnskabelig(x, 2));
+    return Afslut(buf, ToCifretEksponent(buf, Videnskabelig(x, 2, buf)));
 }
 
-std::string Afslut(std::string s) {
-    std::erase(s, ' ');
-    if (s.size() > KortLaengde) s.resize(KortLaengde);
-    return s;
+// trunc(log10(|x|)) as the C library gives it, needed only to tell 0..3
+// from the rest: away from the powers of ten comparisons decide; close to
+// one, log10 itself does, so that a value just below a power of ten is
+// placed exactly as before.
+int HeleTierPotens(Reel ax) {
+    static constexpr Reel graenser[] = {0.1L, 1.0L, 10.0L, 100.0L, 1000.0L, 10000.0L};
+    int i = 0;  // graenser[i - 1] <= ax < graenser[i]
+    while (i < 6 && ax >= graenser[i]) ++i;
+    const bool naer = (i > 0 && ax - graenser[i - 1] <= graenser[i - 1] * 0x1p-40L) ||
+                      (i < 6 && graenser[i] - ax <= graenser[i] * 0x1p-40L);
+    if (naer) return static_cast<int>(std::trunc(std::log10(ax)));
+    static constexpr int e[] = {-1, 0, 0, 1, 2, 3, 4};
+    return e[i];
 }
 
 }  // namespace
@@ -393,33 +375,34 @@ std::string FormaterTal(int w, int d, Reel x) {
     // short word that never reads back as a number.
     if (!std::isfinite(x)) return "Fejl";
     if (d < 0) d = 0;
+    char buf[Buffer];
     if (d != 0) {
-        std::string tal = Fastkomma(x, d);
         // Padding to w and cutting to 20 would cut digits when the field is
         // wider than 20; the blanks are removed anyway, so only the number counts.
-        if (tal.size() <= 20) return Afslut(tal);
-        return Afslut(VidenskabeligDerPasser(x, 18));
+        const int n = Fastkomma(x, d, buf);
+        if (n >= 0) return std::string(buf, static_cast<size_t>(n));
+        return VidenskabeligDerPasser(x, 18);
     }
     if (x == 0) return "0.000";
-    int e = static_cast<int>(std::trunc(std::log10(std::fabs(x))));
+    const int e = HeleTierPotens(std::fabs(x));
     if (e >= 0 && e <= 3) {
-        int k = MinHel(3, w - e - 2);
+        const int k = MinHel(3, w - e - 2);
         if (k >= 0) {
-            std::string tal = Fastkomma(x, k);
-            if (tal.size() <= 20) return Afslut(tal);
-            return Afslut(VidenskabeligDerPasser(x, 18));
+            const int n = Fastkomma(x, k, buf);
+            if (n >= 0) return std::string(buf, static_cast<size_t>(n));
+            return VidenskabeligDerPasser(x, 18);
         }
         // Very narrow field: scientific in w characters with all four exponent digits.
-        int sig = MinHel(18, MaxHel(2, w - 8));
-        std::string t = HoejreJuster(Videnskabelig(x, sig), w);
-        if (t.size() <= 20) return Afslut(t);
-        return Afslut(VidenskabeligDerPasser(x, sig));
+        const int sig = MinHel(18, MaxHel(2, w - 8));
+        const int n = Videnskabelig(x, sig, buf);
+        if (MaxHel(n, w) <= 20) return Afslut(buf, n);
+        return VidenskabeligDerPasser(x, sig);
     }
-    int sig = MinHel(18, MaxHel(2, (w + 2) - 8));
-    std::string t = Videnskabelig(x, sig);  // exactly the field of w + 2 unless wider
-    // The field of w + 2 characters: fitting in 20 keeps every digit, else fewer digits.
-    if (static_cast<int>(t.size()) > 20) return Afslut(VidenskabeligDerPasser(x, sig));
-    return Afslut(ToCifretEksponent(t));
+    const int sig = MinHel(18, MaxHel(2, (w + 2) - 8));
+    // Exactly the field of w + 2 unless wider; fitting in 20 keeps every digit, else fewer digits.
+    const int n = Videnskabelig(x, sig, buf);
+    if (n > 20) return VidenskabeligDerPasser(x, sig);
+    return Afslut(buf, ToCifretEksponent(buf, n));
 }
 
 void VisFejl(const std::string& meddelelse) {

@@ -36,6 +36,8 @@ struct TGrafDef {
     char GrafType = 'K';
     int PolGrad = 0;
     double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
+    // A model fit (GrafType 'M'): the model and the start values ("k=0,5 A=2").
+    std::string Model, StartVaerdier;
 };
 
 struct TTabelDef {

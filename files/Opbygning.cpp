@@ -107,6 +107,7 @@ std::string GrafLinie(std::string_view tabelNo, std::string_view grafNo, const T
                         "; xgraf=" + v.XGraf + "; ygraf=" + v.YGraf + ";graf_type=" +
                         std::string(1, v.GrafType) + ";";
     if (v.GrafType == 'P') linie += " pol_grad=" + v.PolGrad + ";";
+    if (v.GrafType == 'M') linie += " model=" + v.Model + "; startvaerdier=\"" + v.StartVaerdier + "\";";
     return linie;
 }
 
@@ -120,8 +121,8 @@ std::string GrafOverskriftForslag(std::string_view xgraf, std::string_view ygraf
 }
 
 char FitBogstav(int radioKnap) {
-    static constexpr char bogstaver[] = {'K', 'R', 'P', 'S', 'B'};
-    if (radioKnap < 0 || radioKnap > 4) return 'K';
+    static constexpr char bogstaver[] = {'K', 'R', 'P', 'S', 'B', 'M'};
+    if (radioKnap < 0 || radioKnap > 5) return 'K';
     return bogstaver[radioKnap];
 }
 

@@ -241,6 +241,13 @@ struct TLinieFortolker {
         graf.YGraf = y;
         graf.GrafType = type;
         if (type == 'P') graf.PolGrad = static_cast<int>(std::nearbyint(grad));
+        if (type == 'M') {
+            // The model up to its ";", the start values between quotes (blanks kept).
+            graf.Model = StrengVaerdi("model");
+            if (fejl || graf.Model.empty()) return Fejl_();
+            graf.StartVaerdier = MellemCitater(StrengVaerdi("startvaerdier"));
+            fejl = false;  // start values may be left out
+        }
     }
 
     void Grafakse() {

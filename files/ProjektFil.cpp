@@ -80,6 +80,10 @@ std::string ProjektFilIndhold(const TProjekt& p) {
             linie(AkseGraenseTekst(graf.YMin) + " " + AkseGraenseTekst(graf.YMax));
             linie(std::string(1, graf.GrafType));
             if (graf.GrafType == 'P') linie(std::to_string(graf.PolGrad));
+            if (graf.GrafType == 'M') {
+                linie(graf.Model);
+                linie(graf.StartVaerdier);
+            }
         }
     }
     return ud;
@@ -221,6 +225,10 @@ std::string LaesProjektTekst(TProjekt& p, const std::string& indhold) {
             }
             if (graf.GrafType == 'P' && f.Tal(tal, 0, 1000, "Polynomiets grad"))
                 graf.PolGrad = static_cast<int>(tal);
+            if (graf.GrafType == 'M') {
+                if (f.Linie(s, LangLaengde)) graf.Model = s;
+                if (f.Linie(s, LangLaengde)) graf.StartVaerdier = s;
+            }
         }
     }
     return f.fejl;

@@ -130,7 +130,7 @@ void ArealUnderGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, TVaerk
     TVaerktoejForespoergsel f;
     f.Art = TVaerktoejArt::Areal;
     try {
-        TFitResultat fit = TegnTabelGraf(p, arkene, tt, p.AktivTabel, p.AktivGraf, &f);
+        TTegnetFit fit = TegnTabelGraf(p, arkene, tt, p.AktivTabel, p.AktivGraf, &f);
         if (fit.Svarer) {
             const int m = AntalArealPunkter(fit.GrafType, fit.n);
             std::function<std::optional<double>(double)> kurve;

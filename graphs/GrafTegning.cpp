@@ -9,6 +9,7 @@
 #include "core/Brugerflade.h"
 #include "core/PlotvikTyper.h"
 #include "graphs/FitRutiner.h"
+#include "graphs/ModelFitTegning.h"
 #include "graphs/Rastrering.h"
 #include "graphs/Statistik.h"
 #include "interpreter/PlotvikInterprete.h"
@@ -175,7 +176,7 @@ void ForberedArk(const TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int
                           graf.YMin, graf.XMax, graf.YMax);
 }
 
-TFitResultat TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int t, int k,
+TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int t, int k,
                               std::span<const TPunkt> punkter,
                               const TVaerktoejForespoergsel* vaerktoej) {
     TjekGraf(p, t, k);
@@ -185,7 +186,7 @@ TFitResultat TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& 
     Laerred& l = ArkLaerred(ark);
     TBilledGrafik& g = tt.Grafik;
 
-    TFitResultat res;
+    TTegnetFit res;
     res.Tabel = t;
     res.Graf = k;
     res.Ark = s;
@@ -229,6 +230,7 @@ TFitResultat TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& 
                 ark.Resultater.push_back("P[" + std::to_string(i) + "]=" + Tal(res.Koefficienter[i]));
             ListPolynomiumsStatistik(ark.Resultater, statistik, punkter, res.Koefficienter,
                                      graf.PolGrad);
+            ListPolynomiumsUsikkerhed(ark.Resultater, statistik, punkter, graf.PolGrad);
             break;
         }
         case 'R': {
@@ -250,7 +252,15 @@ TFitResultat TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& 
             ark.Resultater.push_back("Regressionslinie:");
             ark.Resultater.push_back(ark.YAkse + " = " + Tal(linie.b) + "*" + ark.XAkse +
                                      (linie.a >= 0 ? " + " : " ") + Tal(linie.a));
-            if (!vaerktoej) ListRegressionsStatistik(ark.Resultater, statistik, punkter, linie);
+            if (!vaerktoej) {
+                ListRegressionsStatistik(ark.Resultater, statistik, punkter, linie);
+                ListRegressionsUsikkerhed(ark.Resultater, statistik, punkter);
+            }
+            break;
+        }
+        case 'M': {
+            // The model fit answers no tool: it draws and lists as without one.
+            res.Beregnet = TegnModelFit(p, graf, ark, g, l, punkter, N).Ok;
             break;
         }
         case 'S':
@@ -281,7 +291,7 @@ TFitResultat TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& 
     return res;
 }
 
-TFitResultat TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int t, int k,
+TTegnetFit TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int t, int k,
                            const TVaerktoejForespoergsel* vaerktoej) {
     TjekGraf(p, t, k);
     Fejl = false;  // a fault left over from before would stop the evaluation at once
@@ -311,7 +321,7 @@ TFitResultat TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt,
         }
         if (Fejl) {
             Fejl = false;
-            tt.Fit = TFitResultat{};
+            tt.Fit = TTegnetFit{};
             return tt.Fit;
         }
         SorterPar(n, X.data(), Y.data());
@@ -322,7 +332,7 @@ TFitResultat TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt,
     ForberedArk(p, arkene, tt, t, k, vaerktoej != nullptr);
 
     if (tt.FourierTabel[t] && fourierGraf) {
-        tt.Fit = TFitResultat{};
+        tt.Fit = TTegnetFit{};
         tt.Fit.Tabel = t;
         tt.Fit.Graf = k;
         tt.Fit.Ark = graf.GrafArkNo;

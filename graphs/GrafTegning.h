@@ -5,7 +5,7 @@
 // The same pass answers the graph tools (value/slope/tangent of a fit, area
 // under a fit): call TegnTabelGraf with a TVaerktoejForespoergsel. Then the
 // sheet is neither cleared nor marked, the fit is computed again and handed
-// back in TFitResultat (and kept in TTegneTilstand::Fit); the caller computes
+// back in TTegnetFit (and kept in TTegneTilstand::Fit); the caller computes
 // and lists the tool's answer from it:
 //   'P'  Koefficienter c[0..d]: y0 = PolynomiumsVaerdi(c, x0),
 //        slope = PolynomiumsHaeldning(c, x0) (graphs/FitRutiner.h)
@@ -51,7 +51,7 @@ struct TVaerktoejForespoergsel {
 };
 
 // The fit computed by the last pass.
-struct TFitResultat {
+struct TTegnetFit {
     int Tabel = 0, Graf = 0, Ark = 0;
     char GrafType = 'K';          // the graph's fit letter
     bool Beregnet = false;        // a fitted curve exists (degree < n, n > 2, x not all equal)
@@ -70,7 +70,7 @@ struct TTegneTilstand {
     std::vector<TPunkt> Punkter;         // X, Y of the last pass, sorted by x (at most 1023)
     std::vector<TPunkt> KontrolPunkter;  // the measured points packed for spline/Bezier
     std::vector<TPunkt> KurvePunkter;    // the N points of the last spline or Bezier curve
-    TFitResultat Fit;                    // the fit of the last pass
+    TTegnetFit Fit;                    // the fit of the last pass
     std::array<bool, 5> FourierTabel{};  // per table: an output variable begins with "fourier"
 
     // Fourier hooks, set by the Fourier unit; empty until then (nothing is computed/drawn).
@@ -90,13 +90,13 @@ void StatistikKlik(TProjekt& p, const TGrafArkene& arkene, int ark);
 // Evaluates graph k of table t, sorts, prepares its sheet and draws points
 // and fit (or the Fourier spectrum). With a tool: answering mode (above).
 // Throws TGrafFejl. Returns the fit (also in tt.Fit).
-TFitResultat TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int t, int k,
+TTegnetFit TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int t, int k,
                            const TVaerktoejForespoergsel* vaerktoej = nullptr);
 
 // Marks the points (already sorted by x; all of them are used) by the sheet's
 // marker choice and draws/lists the fit of graph k. Used by TegnTabelGraf and
 // by the Fourier spectrum. Throws TGrafFejl.
-TFitResultat TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int t, int k,
+TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int t, int k,
                               std::span<const TPunkt> punkter,
                               const TVaerktoejForespoergsel* vaerktoej = nullptr);
 

@@ -179,7 +179,7 @@ bool KunPunkter(const TGrafArk& ark, char grafType) {
 
 // The fit's answer to the derivative or tangent tool at vt.x0.
 void SvarPaaFit(const TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, TVaerktoejTilstand& vt,
-                const TFitResultat& fit, int t, int k, int s) {
+                const TTegnetFit& fit, int t, int k, int s) {
     const double x0 = vt.x0;
     std::optional<double> y0, m;
     if (fit.GrafType == 'P') {
@@ -349,7 +349,7 @@ void GrafKlik(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, TVaerktoejTi
     f.Art = vt.Differentialkvotient ? TVaerktoejArt::Differentialkvotient : TVaerktoejArt::Tangent;
     f.x0 = vt.x0;
     try {
-        TFitResultat fit = TegnTabelGraf(p, arkene, tt, t, k, &f);
+        TTegnetFit fit = TegnTabelGraf(p, arkene, tt, t, k, &f);
         if (fit.Svarer)
             SvarPaaFit(p, arkene, tt, vt, fit, t, k, ark);
         else if (fit.Tabel == t && KunPunkter(arkene.Ark[ark], fit.GrafType))

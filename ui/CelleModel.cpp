@@ -4,7 +4,7 @@
 #include <QBrush>
 #include <QColor>
 
-#include "core/Indtastning.h"
+#include "tabeller/Indtastning.h"
 #include "ui/Tegnsaet.h"
 
 TCelleModel::TCelleModel(plotvik::TProjekt& p, int tabel, QObject* parent)

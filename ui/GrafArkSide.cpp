@@ -267,6 +267,7 @@ void TGrafArkSide::VisTabelGraf(const TGrafDef& graf) {
     std::string type;
     switch (graf.GrafType) {
         case 'B': type = "Bezierfit"; break;
+        case 'M': type = "Modelfit"; break;
         case 'P': type = "Polynomiumsfit"; break;
         case 'R': type = "Regressionslinie"; break;
         case 'S': type = "Splinefit"; break;

@@ -11,6 +11,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/Brugerflade.h"
+#include "graphs/ModelFit.h"
+#include "graphs/ModelUdtryk.h"
 #include "ui/Tegnsaet.h"
 
 using plotvik::FraQString;
@@ -47,19 +50,29 @@ TGraferDialog::TGraferDialog(QWidget* parent)
     PolynomiumsfitRadioButton = radio("PolynomiumsfitRadioButton", "Polynomiumsfit");
     SplinefitRadioButton = radio("SplinefitRadioButton", "Spline fit");
     BezierfitRadioButton = radio("BezierfitRadioButton", "Bezier fit");
+    ModelfitRadioButton = radio("ModelfitRadioButton", "Modelfit");
     RegressionslinieRadioButton->setChecked(true);
     Felter->addRow(fit);
     PolynomiumsGradSpinEdit = NySpinEdit("PolynomiumsGradSpinEdit", "Polynomiums Grad", 1, 10, 1);
     connect(PolynomiumsfitRadioButton, &QRadioButton::toggled, this, [this](bool valgt) {
         if (valgt) PolynomiumsGradSpinEdit->setValue(2);
     });
+    ModelEdit = NyEdit("ModelEdit", "Model (f.eks. A*exp(-k*t)+C)");
+    StartVaerdierEdit = NyEdit("StartVaerdierEdit", "Startv\xE6rdier (f.eks. k=0,5 A=2)");
+    const auto modelFelter = [this](bool valgt) {
+        ModelEdit->setEnabled(valgt);
+        StartVaerdierEdit->setEnabled(valgt);
+    };
+    connect(ModelfitRadioButton, &QRadioButton::toggled, this, modelFelter);
+    modelFelter(false);
     LavKnapper();
 }
 
 void TGraferDialog::Forbered(int tabelNo, int grafArkNo) {
     TabelNoSpinEdit->setValue(tabelNo);
     GrafArkNoSpinEdit->setValue(grafArkNo);
-    for (QLineEdit* e : {xgrafEdit, ygrafEdit, xminEdit, xmaxEdit, yminEdit, ymaxEdit, GrafOverskriftEdit})
+    for (QLineEdit* e : {xgrafEdit, ygrafEdit, xminEdit, xmaxEdit, yminEdit, ymaxEdit, GrafOverskriftEdit, ModelEdit,
+                         StartVaerdierEdit})
         e->clear();
     PolynomiumsGradSpinEdit->setValue(PolynomiumsGradSpinEdit->minimum());
     RegressionslinieRadioButton->setChecked(true);
@@ -82,6 +95,25 @@ bool TGraferDialog::eventFilter(QObject* o, QEvent* e) {
     return TPlotvikDialog::eventFilter(o, e);
 }
 
+void TGraferDialog::done(int r) {
+    if (r == QDialog::Accepted && ModelfitRadioButton->isChecked()) {
+        std::string besked;
+        std::vector<plotvik::TParameter> start;
+        const std::string model = EditTekst(ModelEdit);
+        if (model.find_first_not_of(' ') == std::string::npos)
+            besked = "Skriv modellen, f.eks. A*exp(-k*t)+C";
+        else
+            plotvik::ModelParametre(model, EditTekst(xgrafEdit), {}, besked);
+        if (besked.empty()) plotvik::LaesStartVaerdier(EditTekst(StartVaerdierEdit), start, besked);
+        if (!besked.empty()) {
+            plotvik::Flade().Fejlboks(besked);
+            ModelEdit->setFocus();
+            return;
+        }
+    }
+    TPlotvikDialog::done(r);
+}
+
 void TGraferDialog::HentFelter() {
     Valg.XGraf = EditTekst(xgrafEdit);
     Valg.YGraf = EditTekst(ygrafEdit);
@@ -95,8 +127,14 @@ void TGraferDialog::HentFelter() {
     Valg.PolGrad = SpinTekst(PolynomiumsGradSpinEdit);
     int knap = -1;
     const QRadioButton* knapper[] = {KunPunkterRadioButton, RegressionslinieRadioButton, PolynomiumsfitRadioButton,
-                                     SplinefitRadioButton, BezierfitRadioButton};
-    for (int i = 0; i < 5; ++i)
+                                     SplinefitRadioButton, BezierfitRadioButton, ModelfitRadioButton};
+    for (int i = 0; i < 6; ++i)
         if (knapper[i]->isChecked()) knap = i;
     Valg.GrafType = plotvik::FitBogstav(knap);
+    Valg.Model = EditTekst(ModelEdit);
+    // The start values travel between quotes on one line: ";" and '"' become blanks.
+    std::string start = EditTekst(StartVaerdierEdit);
+    for (char& c : start)
+        if (c == ';' || c == '"') c = ' ';
+    Valg.StartVaerdier = start;
 }

@@ -29,12 +29,19 @@ public:
     QRadioButton* PolynomiumsfitRadioButton = nullptr;
     QRadioButton* SplinefitRadioButton = nullptr;
     QRadioButton* BezierfitRadioButton = nullptr;
+    QRadioButton* ModelfitRadioButton = nullptr;
     QSpinBox* PolynomiumsGradSpinEdit = nullptr;
+    QLineEdit* ModelEdit = nullptr;          // the model of a model fit, e.g. A*exp(-k*t)+C
+    QLineEdit* StartVaerdierEdit = nullptr;  // its start values, e.g. k=0,5 A=2
 
     plotvik::TGrafValg Valg;  // filled when the dialog closes
 
     // Leaving the y box (or Enter in it) proposes the heading from the two axes.
     void ygrafEditExit();
+
+    // OK with "Modelfit" checked keeps the dialog open, with a message, while
+    // the model or its start values cannot be read.
+    void done(int r) override;
 
 protected:
     void HentFelter() override;

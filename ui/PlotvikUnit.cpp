@@ -89,6 +89,7 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
 
     FormCreate();
     OpretDialoger();
+    OpretVelkomst(*this);
 }
 
 TPlotvikForm::~TPlotvikForm() {

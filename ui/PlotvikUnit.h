@@ -65,6 +65,8 @@ class TProgramstyringDialog;
 class TFunktionDialogForm;
 class TAktivTabelNoOgGrafNoDialog;
 class TArealUnderGrafDialog;
+class TVelkomst;
+namespace plotvik { struct TIndsaetning; }
 
 class TPlotvikForm : public QMainWindow {
     Q_OBJECT
@@ -223,7 +225,6 @@ public:
     // ---- "&Rediger", undo and recovery (PlotvikUnitFortryd.cpp) ----
     // One undo stack per project: cleared when another project is loaded.
     QUndoStack* Fortryd = nullptr;
-    QMenu* RedigerMenu = nullptr;
     QAction* FortrydMenuItem = nullptr;
     QAction* GentagMenuItem = nullptr;
     // "&Rediger" between "&Fil" and "&Matematik", "&Fortryd" and "&Gentag" at its top.
@@ -249,6 +250,26 @@ public:
     std::string GendannelsesBytes(std::int64_t tidspunkt) const;
     bool HarArbejde() const;  // a project or a text that a crash would lose
 
+    // ---- data in and out (RedigerMenu.cpp, DataKommandoer.cpp, Velkomst.cpp) ----
+    // The one way pasted and imported values reach a table: a block checked
+    // by ForberedIndsaetning, written as one step.
+    // One undo step ("Fortryd indsæt", "Fortryd import"; PlotvikUnitFortryd.cpp).
+    void SkrivCelleblok(int tabel, const plotvik::TIndsaetning& ind,
+                        const QString& undoTekst = QString::fromUtf8("indsæt"));
+    // Delimited text (the clipboard's) into table t from its current cell on.
+    void IndsaetTekst(int tabel, const QString& tekst);
+    // The import dialog for a data file, then the values into table t.
+    void ImporterDataFil(int tabel, const std::string& navn);
+    // The table whose grid (or cell editor) has the focus; -1 for none.
+    int TabelMedFokus() const;
+    // A file dropped at a point of the window: a project is opened, data imported.
+    void AabnSluppetFil(const QString& fil, QPoint punkt);
+    // The welcome on the first sheet, shown while no project is loaded or being built.
+    void OpdaterVelkomst();
+    void OpdaterSenesteProjekter();  // "Seneste projekter" in "&Fil"
+    TVelkomst* Velkomst = nullptr;
+    QMenu* SenesteProjekterMenu = nullptr;
+
 public slots:
     void FortrydMenuItemClick();
     void GentagMenuItemClick();
@@ -266,6 +287,11 @@ public slots:
     void UdskrivGrafresultaterMenuItemClick();
     void UdskrivTekstMenuItemClick();
     void AfslutMenuItemClick();
+    void ImporterDataMenuItemClick();
+    void EksporterTabelMenuItemClick();
+    // "&Rediger" (RedigerMenu.cpp)
+    void KopierMenuItemClick();
+    void IndsaetMenuItemClick();
     // "&Matematik" (PlotvikUnitVaerktoej.cpp)
     void TegnMatematiskFunktionMenuItemClick();
     void DifferentialkvotientAfFunktionMenuItemClick();
@@ -299,6 +325,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     bool iTrin_ = false;  // a whole-table step or an undo is running: cells are written directly

@@ -147,11 +147,15 @@ void TPlotvikForm::LaesProjektInd(const std::string& navn) {
         // loading stops there, and nothing half-loaded is left to compute with.
         Fejl = false;
         FormCreate();
+        OpdaterVelkomst();
         return;
     }
+    OpdaterVelkomst();
     OpsaetVindueEfterProjekt();
     Projekt.Tilstand = 5;
     NytFortrydForloeb();
+    HuskSenesteProjekt(Projekt.ProjektFilNavn);
+    OpdaterSenesteProjekter();
 }
 
 void TPlotvikForm::OpsaetVindueEfterProjekt(bool spoergOmKonstanter) {

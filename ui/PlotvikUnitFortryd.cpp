@@ -20,21 +20,24 @@
 #include "ui/CelleModel.h"
 #include "ui/Fortryd.h"
 #include "ui/PlotvikUnit.h"
+#include "ui/PlotvikUnitIntern.h"
 #include "ui/Tegnsaet.h"
 
 using namespace plotvik;
 
 void TPlotvikForm::OpretRedigerMenu() {
-    RedigerMenu = new QMenu(QStringLiteral("&Rediger"), menuBar());
-    RedigerMenu->setObjectName(QStringLiteral("RedigerMenu"));
-    QMenu* mat = menuBar()->findChild<QMenu*>(QStringLiteral("MatematikMenu"));
-    menuBar()->insertMenu(mat ? mat->menuAction() : nullptr, RedigerMenu);
-    FortrydMenuItem = RedigerMenu->addAction(QStringLiteral("&Fortryd"));
+    // The menu is shared with "&Kopier" and "&Sæt ind"; undo and redo go on top.
+    QMenu* menu = plotvik::RedigerMenu(*this);
+    QAction* foerste = menu->actions().isEmpty() ? nullptr : menu->actions().front();
+    FortrydMenuItem = new QAction(QStringLiteral("&Fortryd"), menu);
     FortrydMenuItem->setObjectName(QStringLiteral("FortrydMenuItem"));
     FortrydMenuItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    GentagMenuItem = RedigerMenu->addAction(QStringLiteral("&Gentag"));
+    GentagMenuItem = new QAction(QStringLiteral("&Gentag"), menu);
     GentagMenuItem->setObjectName(QStringLiteral("GentagMenuItem"));
     GentagMenuItem->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    menu->insertAction(foerste, FortrydMenuItem);
+    menu->insertAction(foerste, GentagMenuItem);
+    if (foerste) menu->insertSeparator(foerste);
     connect(FortrydMenuItem, &QAction::triggered, this, &TPlotvikForm::FortrydMenuItemClick);
     connect(GentagMenuItem, &QAction::triggered, this, &TPlotvikForm::GentagMenuItemClick);
     auto opdater = [this] {
@@ -120,6 +123,12 @@ void TPlotvikForm::SkrivCeller(int t, std::vector<TCelleSkrivning> skrivninger, 
         }
         if (k.Model) k.Model->VisAlt();
     });
+}
+
+void TPlotvikForm::SkrivCelleblok(int t, const TIndsaetning& ind, const QString& undoTekst) {
+    TTabelArk* side = TabelSideFor(t);
+    if (!side) return;
+    SomFortrydTrin(t, undoTekst, [&] { side->SkrivCelleblok(t, ind); });
 }
 
 // ---------------------------------------------------------------- autosave

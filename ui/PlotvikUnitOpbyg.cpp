@@ -35,12 +35,14 @@ void OpbygMenuer(TPlotvikForm& f) {
     forbind(Punkt(fil, QStringLiteral("&Gem Fil"), "GemFilMenuItem"), &TPlotvikForm::GemFilMenuItemClick);
     forbind(Punkt(fil, QStringLiteral("Gem Fil &Som"), "GemFilSomMenuItem"), &TPlotvikForm::GemFilSomMenuItemClick);
     forbind(Punkt(fil, QStringLiteral("Gem &Inddata"), "GemInddataMenuItem"), &TPlotvikForm::GemInddataMenuItemClick);
+    OpbygDataPunkter(f, fil);
     fil->addSeparator();
     forbind(Punkt(fil, QStringLiteral("Udskriv &Tabel"), "UdskrivTabelMenuItem"), &TPlotvikForm::UdskrivTabelMenuItemClick);
     forbind(Punkt(fil, QStringLiteral("Udskriv A&rk"), "UdskrivArkMenuItem"), &TPlotvikForm::UdskrivArkMenuItemClick);
     forbind(Punkt(fil, QStringLiteral("Udskriv &Grafresultater"), "UdskrivGrafresultaterMenuItem"), &TPlotvikForm::UdskrivGrafresultaterMenuItemClick);
     forbind(Punkt(fil, QStringLiteral("&Udskriv Tekst"), "UdskrivTekstMenuItem"), &TPlotvikForm::UdskrivTekstMenuItemClick);
     fil->addSeparator();
+    OpbygSenesteProjekter(f, fil);
     forbind(Punkt(fil, QStringLiteral("&Afslut"), "AfslutMenuItem"), &TPlotvikForm::AfslutMenuItemClick);
 
     QMenu* mat = bar->addMenu(QStringLiteral("&Matematik"));
@@ -75,6 +77,7 @@ void OpbygMenuer(TPlotvikForm& f) {
     forbind(Punkt(var, QStringLiteral("&Uddata Variabel"), "UddataVariabelMenuItem"), &TPlotvikForm::UddataVariabelMenuItemClick);
     forbind(Punkt(def, QStringLiteral("&Fourier Transformation"), "FourierTransformationMenuItem"), &TPlotvikForm::FourierTransformationMenuItemClick);
     forbind(Punkt(def, QStringLiteral("&Graf"), "GrafMenuItem"), &TPlotvikForm::GrafMenuItemClick);
+    OpbygKopierOgIndsaet(f);
 
     QMenu* valg = bar->addMenu(QStringLiteral("Valgmuligheder"));
     valg->setObjectName(QStringLiteral("ValgmulighederMenu"));

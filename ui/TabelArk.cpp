@@ -16,7 +16,7 @@
 #include <QRadioButton>
 
 #include "core/Brugerflade.h"
-#include "core/TabelBeregning.h"
+#include "tabeller/TabelBeregning.h"
 #include "files/PlotvikAnalyse.h"
 #include "files/PlotvikFiler.h"
 #include "ui/CelleModel.h"
@@ -422,7 +422,9 @@ void TTabelArk::SaetProgramstyring(int t, bool programstyret) {
     if (!Ejer(t)) return;
     ind_.Programstyret[t] = programstyret;
     if (!programstyret && ind_.IndtastningAktiv[t]) StopIndtastning(t);
-    k_[t].Grid->setSelectionMode(programstyret ? QAbstractItemView::NoSelection : QAbstractItemView::SingleSelection);
+    // In free editing a block of cells can be selected, for "&Kopier".
+    k_[t].Grid->setSelectionMode(programstyret ? QAbstractItemView::NoSelection
+                                               : QAbstractItemView::ContiguousSelection);
 }
 
 void TTabelArk::OpsaetTabelGrid(int t) {

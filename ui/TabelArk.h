@@ -25,6 +25,8 @@ class TCelleModel;
 
 namespace plotvik {
 
+struct TIndsaetning;
+
 constexpr int StandardSoejleBredde = 84;  // grid column width in pixels
 constexpr int RaekkeHoejde = 20;          // grid row height in pixels
 constexpr int PixelPrTegn = 6;            // one character of TabelBredde
@@ -139,6 +141,12 @@ public:
     void AntalMaalingerButtonClick(int tabel);
     void IndLaesTabelButtonClick(int tabel);
     void VariabeludtrykEditExit(int tabel);
+    // A checked block of cells (paste, import) written into table t as one
+    // step: the cells, "Målinger", the grid, its buttons and the mean/variance
+    // row (TabelArkBlok.cpp).
+    void SkrivCelleblok(int tabel, const plotvik::TIndsaetning& ind);
+    // The table whose controls or grid lie at a point of the sheet; 0 for none.
+    int TabelVed(QPoint punkt) const;
     // Program-controlled input (true) or the grid's own cell editing (false).
     void SaetProgramstyring(int tabel, bool programstyret);
     bool FriRedigering(int tabel) const { return !ind_.Programstyret[tabel]; }

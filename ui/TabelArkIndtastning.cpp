@@ -11,7 +11,7 @@
 #include <QPushButton>
 
 #include "core/Brugerflade.h"
-#include "core/Indtastning.h"
+#include "tabeller/Indtastning.h"
 #include "ui/CelleModel.h"
 #include "ui/TabelArk.h"
 #include "ui/Tegnsaet.h"

@@ -1,8 +1,11 @@
-// Windows-1252 texts, UTF-8 files, and the rule that the engine knows no Qt.
+// Windows-1252 texts, UTF-8 files, the rule that the engine knows no Qt, and
+// the rule that every include points down the layers.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <regex>
 
 #include "core/Tegnsaet.h"
@@ -52,7 +55,7 @@ TEST(Lag, MotorenInkludererIngenQt) {
     namespace fs = std::filesystem;
     const std::regex qt(R"(^\s*#\s*include\s*[<"]Q[A-Za-z]*[>/"])");
     int filer = 0;
-    for (const char* mappe : {"core", "interpreter", "files", "graphs"}) {
+    for (const char* mappe : {"core", "interpreter", "files", "graphs", "tabeller"}) {
         for (const auto& f : fs::recursive_directory_iterator(test::Kildesti(mappe))) {
             if (!f.is_regular_file()) continue;
             auto ext = f.path().extension();
@@ -68,6 +71,74 @@ TEST(Lag, MotorenInkludererIngenQt) {
         }
     }
     EXPECT_GT(filer, 5);
+}
+
+// The layers from the bottom up; a file may include from its own layer and
+// those below it, never from one above.
+const char* const Lagene[] = {"core", "interpreter", "files", "graphs", "tabeller", "ui", "app"};
+
+int Lagnummer(const std::string& mappe) {
+    for (int i = 0; i < static_cast<int>(std::size(Lagene)); ++i)
+        if (mappe == Lagene[i]) return i;
+    return -1;
+}
+
+// The layer a quoted include line reaches into, or none for a system header,
+// a file beside the includer or a folder that is no layer.
+std::optional<std::string> InkluderetLag(const std::string& linie) {
+    static const std::regex inkl(R"(^\s*#\s*include\s*"(?:\.\./)*([A-Za-z_]+)/)");
+    std::smatch m;
+    if (!std::regex_search(linie, m, inkl) || Lagnummer(m[1]) < 0) return std::nullopt;
+    return m[1].str();
+}
+
+TEST(Lag, InkluderingsLinierGenkendes) {
+    struct { const char* linie; const char* lag; } tabel[] = {
+        {"#include \"graphs/Fourier.h\"", "graphs"},
+        {"  #  include \"tabeller/TabelBeregning.h\"", "tabeller"},
+        {"#include \"../ui/CelleModel.h\"", "ui"},
+        {"#include <QString>", nullptr},
+        {"#include \"Fourier.h\"", nullptr},
+        {"#include \"support/Testdata.h\"", nullptr},
+        {"// #include \"ui/x.h\" in a comment", nullptr},
+    };
+    for (const auto& r : tabel) {
+        auto lag = InkluderetLag(r.linie);
+        if (r.lag) {
+            ASSERT_TRUE(lag.has_value()) << r.linie;
+            EXPECT_EQ(*lag, r.lag) << r.linie;
+        } else {
+            EXPECT_FALSE(lag.has_value()) << r.linie;
+        }
+    }
+    EXPECT_LT(Lagnummer("core"), Lagnummer("interpreter"));
+    EXPECT_LT(Lagnummer("graphs"), Lagnummer("tabeller"));
+    EXPECT_LT(Lagnummer("tabeller"), Lagnummer("ui"));
+}
+
+TEST(Lag, IngenInkluderingPegerOpad) {
+    namespace fs = std::filesystem;
+    int filer = 0;
+    for (const char* mappe : Lagene) {
+        const int eget = Lagnummer(mappe);
+        for (const auto& f : fs::recursive_directory_iterator(test::Kildesti(mappe))) {
+            if (!f.is_regular_file()) continue;
+            auto ext = f.path().extension();
+            if (ext != ".h" && ext != ".cpp") continue;
+            ++filer;
+            std::ifstream ind(f.path());
+            std::string linie;
+            int nr = 0;
+            while (std::getline(ind, linie)) {
+                ++nr;
+                auto lag = InkluderetLag(linie);
+                if (lag) {
+                    EXPECT_LE(Lagnummer(*lag), eget) << f.path() << ":" << nr << ": " << linie;
+                }
+            }
+        }
+    }
+    EXPECT_GT(filer, 20);
 }
 
 }  // namespace

@@ -73,11 +73,23 @@ TEST(Opbygning, TheGraphExampleGivesItsTwoLines) {
     l = OpbygGraf(p, v);
     EXPECT_EQ(l.Graf, "Graf(1,2): graf_navn=\"Fart\"; grafark_no=2; xgraf=t; ygraf=v;graf_type=R;");
     EXPECT_EQ(l.Grafakse, "Grafakse(1,2):  xmin=0; xmax=5; ymin=0; ymax=50;");
+
+    // A model fit adds its model and its start values (blanks kept between the quotes).
+    v.GrafType = FitBogstav(5);
+    v.Model = "A*exp(-k*t)";
+    v.StartVaerdier = "A=2 k=0,5";
+    l = OpbygGraf(p, v);
+    EXPECT_EQ(l.Graf, "Graf(1,3): graf_navn=\"Fart\"; grafark_no=2; xgraf=t; ygraf=v;graf_type=M; "
+                      "model=A*exp(-k*t); startvaerdier=\"A=2 k=0,5\";");
+    FortolkProjektLinie(p, l.Graf);
+    EXPECT_EQ(p.Tabeller[1].Grafer[3].GrafType, 'M');
+    EXPECT_EQ(p.Tabeller[1].Grafer[3].Model, "A*exp(-k*t)");
+    EXPECT_EQ(p.Tabeller[1].Grafer[3].StartVaerdier, "A=2 k=0,5");
 }
 
 TEST(Opbygning, FitLettersOfTheRadioButtons) {
     std::vector<std::pair<int, char>> raekker = {{0, 'K'}, {1, 'R'}, {2, 'P'}, {3, 'S'},
-                                                 {4, 'B'}, {-1, 'K'}, {5, 'K'}};
+                                                 {4, 'B'}, {5, 'M'}, {-1, 'K'}, {6, 'K'}};
     for (auto [knap, bogstav] : raekker) EXPECT_EQ(FitBogstav(knap), bogstav) << knap;
     EXPECT_EQ(GrafOverskriftForslag("L", "T^2"), "L - T^2 Diagram");
     EXPECT_EQ(GrafOverskriftForslag("", ""), " -  Diagram");

@@ -92,6 +92,35 @@ TEST(ProjektFil, ThePendulExampleIsWrittenByteForByte) {
     EXPECT_EQ(filer, 1);
 }
 
+// A model fit keeps its model and start values on two lines after its type
+// letter; the graph before it and the rest of the file are as without one.
+TEST(ProjektFil, AModelFitIsWrittenWithItsModelAndStartValuesAndReadBack) {
+    FakeFlade flade;
+    TProjekt p;
+    StartProjekt(p);
+    for (auto l : PendulLinier) FortolkProjektLinie(p, l);
+    FortolkProjektLinie(p, "Graf(1,2): graf_navn=\"Model\"; grafark_no=2; xgraf=L; ygraf=T;graf_type=M; "
+                           "model=k*L^n; startvaerdier=\"k=2 n=0,5\";");
+    FortolkProjektLinie(p, "Grafakse(1,2):  xmin=0.1; xmax=1.5; ymin=0.5; ymax=3;");
+    ASSERT_FALSE(Fejl);
+    const auto mappe = test::NyTempMappe("projektfil_modelfit");
+    SkrivProjektFil(p, mappe + "/Model.prj");
+    std::string forventet = PendulFil;
+    const std::string enGraf = "[m/s^2]\r\n1\r\nT mod L";
+    forventet.replace(forventet.find(enGraf), enGraf.size(), "[m/s^2]\r\n2\r\nT mod L");  // two graphs
+    forventet += "Model\r\n2\r\nL\r\nT\r\n 1.0E-0001  1.5E+0000\r\n 5.0E-0001  3.0E+0000\r\nM\r\nk*L^n\r\nk=2 n=0,5\r\n";
+    EXPECT_EQ(LaesBytes(mappe + "/Model.prj"), forventet);
+    TProjekt q;
+    StartProjekt(q);
+    LaesProjektFil(q, mappe + "/Model.prj");
+    EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
+    ASSERT_EQ(q.Tabeller[1].AntalGrafer, 2);
+    EXPECT_EQ(q.Tabeller[1].Grafer[2].GrafType, 'M');
+    EXPECT_EQ(q.Tabeller[1].Grafer[2].Model, "k*L^n");
+    EXPECT_EQ(q.Tabeller[1].Grafer[2].StartVaerdier, "k=2 n=0,5");
+    EXPECT_EQ(q.Tabeller[1].Grafer[1].GrafType, 'R');
+}
+
 TEST(ProjektFil, ReadingBackGivesTheSameModel) {
     FakeFlade flade;
     const auto mappe = test::NyTempMappe("projektfil_laes");

@@ -84,17 +84,22 @@ TEST(TegnGraf, ResultLinesOfEachFit) {
         {Linje(2, -1, 5), 'R', 0, false, {"Regressionslinie:", "y = 2.000*x -1.000"}},
         {Linje(2, 1, 5), 'R', 0, true,
          {"Regressionslinie:", "y = 2.000*x + 1.000", "", "Statistik", "Korrelationskoefficient: 1.000000",
-          "Standardafvigelse: 0.000000"}},
+          "Standardafvigelse: 0.000000", "a = 1.000 \xB1 0", "b = 2.000 \xB1 0"}},
         // Three points (0,0) (1,1) (2,1): b = 1/2, a = 1/6; residuals 1/6, -1/3, 1/6: s = sqrt(1/6 / 1).
         {{{0, 0}, {1, 1}, {2, 1}}, 'R', 0, true,
          {"Regressionslinie:", "y = 0.500*x + 0.167", "", "Statistik",
-          "Korrelationskoefficient: 0.866025", "Standardafvigelse: 0.408248"}},
-        {Linje(2, 1, 2), 'R', 0, true, {"Regressionslinie:", "y = 2.000*x + 1.000"}},  // n < 3: no statistics
+          "Korrelationskoefficient: 0.866025", "Standardafvigelse: 0.408248",
+          // s^2 = 1/6, Sxx = 2: sd b = sqrt(1/12) = 0.289, sd a = sqrt(1/6 * (1/3 + 1/2)) = 0.373.
+          "a = 0.17 \xB1 0.37", "b = 0.50 \xB1 0.29"}},
+        // n < 3: no statistics, and the uncertainty line says why there are none.
+        {Linje(2, 1, 2), 'R', 0, true,
+         {"Regressionslinie:", "y = 2.000*x + 1.000", "Ingen usikkerheder: der skal v\xE6re flere m\xE5linger end parametre"}},
         {{{0, 1}, {1, 3}, {2, 7}, {3, 13}}, 'P', 2, false,  // x^2 + x + 1
          {"Polynomiums Koefficienter", "P[0]=1.000", "P[1]=1.000", "P[2]=1.000"}},
         {{{0, 1}, {1, 3}, {2, 7}, {3, 13}}, 'P', 2, true,
          {"Polynomiums Koefficienter", "P[0]=1.000", "P[1]=1.000", "P[2]=1.000", "", "Statistik",
-          "Korrelationskoefficient (bedst 1): 1.000000", "Standardafvigelse:0.000000"}},
+          "Korrelationskoefficient (bedst 1): 1.000000", "Standardafvigelse:0.000000", "P[0] = 1.000 \xB1 0",
+          "P[1] = 1.000 \xB1 0", "P[2] = 1.000 \xB1 0"}},
         {{{0, 1}, {1, 3}, {2, 7}}, 'P', 3, true, {"gammel"}},  // degree not below n: nothing
         {Linje(1, 0, 5), 'S', 0, true, {"gammel"}},
         {Linje(1, 0, 5), 'B', 0, true, {"gammel"}},
@@ -120,7 +125,8 @@ TEST(TegnGraf, PolynomialThroughAsManyPointsAsBindingsWarnsAboutTheSpread) {
               "Kan ikke udregne Standardafvigelse,\n\rn\xE5r antal m\xE5linger =antal bindinger");
     EXPECT_EQ(o.Ark().Resultater,
               (Linjer{"Polynomiums Koefficienter", "P[0]=1.000", "P[1]=1.000", "P[2]=1.000", "",
-                      "Statistik", "Korrelationskoefficient (bedst 1): 1.000000", "Standardafvigelse:"}));
+                      "Statistik", "Korrelationskoefficient (bedst 1): 1.000000", "Standardafvigelse:",
+                      "Ingen usikkerheder: der skal v\xE6re flere m\xE5linger end parametre"}));
 }
 
 TEST(TegnGraf, ButtonChoosesTheGraphAndTakesTheBoxesBack) {
@@ -348,7 +354,7 @@ TEST(TegnGraf, ToolsGetTheFitWithoutARedraw) {
         o.l[1].Nulstil();
         o.Ark().Resultater = {"gammel"};
         const TVaerktoejForespoergsel v{r.art, 1.5};
-        const TFitResultat f = TegnTabelGraf(o.p, o.arkene, o.tt, 1, 1, &v);
+        const TTegnetFit f = TegnTabelGraf(o.p, o.arkene, o.tt, 1, 1, &v);
         EXPECT_EQ(f.Svarer, r.svarer) << r.type;
         EXPECT_TRUE(o.l[1].Alle(Op::Fyld).empty());
         EXPECT_TRUE(o.l[1].Alle(Op::Ellipse).empty());
@@ -473,4 +479,48 @@ TEST(TegnGraf, AGraphWithoutAValidSheetIsRefused) {
         EXPECT_EQ(std::string(e.what()), "Graf 1 i tabel 1 har intet gyldigt grafark");
     }
     for (int s = 1; s <= 3; ++s) EXPECT_TRUE(o.l[s].Log.empty());
+}
+
+// y = 3 exp(-0.5 x) + 1 exactly: the model fit lists the model, every
+// parameter with its uncertainty (0 for exact data), s, R² and the iterations,
+// and draws its curve.
+TEST(TegnModelFit, ListsTheModelAndItsParameters) {
+    std::vector<TPunkt> maal;
+    for (int i = 0; i < 8; ++i) maal.push_back({0.5 * i, 3 * std::exp(-0.25 * i) + 1});
+    Opstilling o(maal, 'M', 0, 0, 4, 0, 5);
+    o.p.Tabeller[1].Grafer[1].Model = "A*exp(-k*x) + C";
+    o.p.Tabeller[1].Grafer[1].StartVaerdier = "k=1";
+    o.Tegn();
+    EXPECT_TRUE(o.flade.Vist.empty()) << o.flade.Sidste();
+    const auto& r = o.Ark().Resultater;
+    ASSERT_EQ(r.size(), 8u);
+    EXPECT_EQ(r[0], "Modelfit:");
+    EXPECT_EQ(r[1], "y = A*exp(-k*x)+C");
+    EXPECT_EQ(r[2], "k = 0.500 \xB1 0");
+    EXPECT_EQ(r[3], "A = 3.000 \xB1 0");
+    EXPECT_EQ(r[4], "C = 1.000 \xB1 0");
+    EXPECT_EQ(r[5].substr(0, 4), "s = ");
+    EXPECT_EQ(r[6], "R\xB2 = 1.000000");
+    EXPECT_EQ(r[7].substr(0, 13), "Iterationer: ");
+    EXPECT_TRUE(o.tt.Fit.Beregnet);
+}
+
+// A fault is shown in an error box and listed; no parameter value is shown.
+TEST(TegnModelFit, AFailedFitShowsItsMessageAndNoNumbers) {
+    struct { const char* Model; const char* Start; std::string Besked; } raekker[] = {
+        {"a*b*x", "", "Modelfittet kan ikke bestemme parametrene hver for sig (singul\xE6r Jacobi-matrix): "
+                      "fjern en parameter eller pr\xF8v andre startv\xE6rdier"},
+        {"a*x", "a=to", "Fejl i startv\xE6rdien \"a=to\": skriv navn=v\xE6rdi, f.eks. k=0,5"},
+        {"a+b*x+c*x^2+d*x^3+f*x^4+g*x^5+h*x^6", "", "Modellen har 7 parametre; h\xF8jst 6 kan fittes p\xE5 et grafark"},
+    };
+    for (const auto& rk : raekker) {
+        Opstilling o(Linje(2, 1, 10), 'M', 0, 0, 10, 0, 25);
+        o.p.Tabeller[1].Grafer[1].Model = rk.Model;
+        o.p.Tabeller[1].Grafer[1].StartVaerdier = rk.Start;
+        o.Tegn();
+        ASSERT_EQ(o.flade.Vist.size(), 1u) << rk.Model;
+        EXPECT_EQ(o.flade.Vist[0].Tekst, rk.Besked);
+        EXPECT_EQ(o.Ark().Resultater, (Linjer{"Modelfit:", std::string("y = ") + rk.Model, rk.Besked}));
+        EXPECT_FALSE(o.tt.Fit.Beregnet);
+    }
 }

@@ -235,9 +235,11 @@ protected:
             auto punkter = Menupunkter();
             if (punkter.empty()) return;
             QAction* a = punkter[Tal(int(punkter.size()))];
-            sidsteHandling = "menu " + FraQString(a->objectName());
+            const QString navn = a->objectName();
+            sidsteHandling = "menu " + FraQString(navn);
+            // The item may go with the step ("Seneste projekter" is made anew when a project is loaded).
             a->trigger();
-            if (a->objectName() == QStringLiteral("AfslutMenuItem")) form->show();
+            if (navn == QStringLiteral("AfslutMenuItem")) form->show();
         } else if (valg < 30) {
             auto knapper = Synlige<QPushButton>();
             if (knapper.empty()) return;

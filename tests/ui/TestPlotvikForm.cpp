@@ -57,6 +57,10 @@ TEST_F(FormStart, MenuItemsWithCaptionsNamesAndEnabledStates) {
         {"UdskrivGrafresultaterMenuItem", "Udskriv &Grafresultater", true},
         {"UdskrivTekstMenuItem", "&Udskriv Tekst", true},
         {"AfslutMenuItem", "&Afslut", true},
+        {"ImporterDataMenuItem", "&Importer data...", true},
+        {"EksporterTabelMenuItem", "Eksporter &tabel...", true},
+        {"KopierMenuItem", "&Kopier", true},
+        {"IndsaetMenuItem", "&S\xE6t ind", true},
         {"TegnMatematiskFunktionMenuItem", "Tegn matematisk &Funktion", true},
         {"DifferentialkvotientAfFunktionMenuItem", "Differential&kvotient af funktion", false},
         {"TegnTangentTilFunktionMenuItem", "Tegn T&angent til funktion", false},
@@ -92,8 +96,10 @@ TEST_F(FormStart, MenuItemsWithCaptionsNamesAndEnabledStates) {
     // The top level of the menu bar, in order.
     QStringList titler;
     for (QAction* a : form->menuBar()->actions()) titler << a->text();
-    // "&Rediger" (undo and redo) follows "&Fil".
     EXPECT_EQ(titler, (QStringList{"&Fil", "&Rediger", "&Matematik", "&Definer", "Valgmuligheder", QString::fromUtf8("Hjælp")}));
+    // The standard keys of copy and paste.
+    EXPECT_EQ(form->findChild<QAction*>(QStringLiteral("KopierMenuItem"))->shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_EQ(form->findChild<QAction*>(QStringLiteral("IndsaetMenuItem"))->shortcut(), QKeySequence(QKeySequence::Paste));
     // The pop-up menu holds exactly the four graph tools.
     EXPECT_EQ(form->GrafPopupMenu->actions().size(), 4);
 }

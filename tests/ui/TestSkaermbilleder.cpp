@@ -1,6 +1,7 @@
 // Pictures of every sheet after the Pendul example has been loaded, read and
 // computed, for a person to look at. Written only when PLOTVIK_BILLEDMAPPE
 // names a folder; otherwise the test just checks that every sheet paints.
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,6 +40,31 @@ TEST_F(Skaermbilleder, EverySheetAfterPendulIsComputed) {
         if (mappeNavn)
             billede.save(QString::fromLocal8Bit(mappeNavn) + QStringLiteral("/ark%1.png").arg(a + 1));
     }
+}
+
+// The discharging capacitor example: the model fit's curve over the points
+// and its result lines (parameters with uncertainties, s, R\xB2, iterations).
+TEST_F(Skaermbilleder, GraphSheetWithAModelFit) {
+    HentProjekt(Kopi("Kondensator.prj"));
+    Kopi("KondensatorTabel_1.dat");
+    QTest::keyClick(form->TabelFeltEdit[0], Qt::Key_Escape);
+    form->AntalMaalingerSpinEdit[1]->setValue(21);
+    Klik(form->AntalMaalingerButton[1]);
+    form->DiskfilRadioButton[1]->setChecked(true);
+    flade.FilSvar.push_back(mappe + "/KondensatorTabel_1.dat");
+    Klik(form->IndLaesTabelButton[1]);
+    Klik(form->BeregnTabelButton[1]);
+    flade.Vist.clear();
+    Klik(form->TegnGrafButton[1]);
+    EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
+    EXPECT_GE(form->GrafResultaterListBox[1]->count(), 7);
+    form->Projekt.TekstGemt = true;
+    QWidget* billede = Find<QWidget>("Graf1Image");
+    for (int a = 0; a < form->SideKontrol->count(); ++a)
+        if (form->SideKontrol->widget(a)->isAncestorOf(billede)) form->SideKontrol->setCurrentIndex(a);
+    QApplication::processEvents();
+    if (const char* mappeNavn = std::getenv("PLOTVIK_BILLEDMAPPE"))
+        form->grab().save(QString::fromLocal8Bit(mappeNavn) + QStringLiteral("/modelfit.png"));
 }
 
 TEST_F(Skaermbilleder, FourTablesWithTheirMeanRows) {

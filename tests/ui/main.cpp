@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QSettings>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -13,6 +15,9 @@ int main(int argc, char** argv) {
     if (mkdtemp(data.data())) setenv("XDG_DATA_HOME", data.c_str(), 1);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plotvik"));
+    // Settings the tests change stay in a folder of the test run, not the user's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QDir::tempPath() + QStringLiteral("/plotvik_test_indstillinger"));
     ::testing::InitGoogleTest(&argc, argv);
     const int resultat = RUN_ALL_TESTS();
     if (const char* d = std::getenv("XDG_DATA_HOME"); d && std::string(d) == data) std::filesystem::remove_all(data);

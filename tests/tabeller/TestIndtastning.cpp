@@ -2,7 +2,7 @@
 // table orientations.
 #include <gtest/gtest.h>
 
-#include "core/Indtastning.h"
+#include "tabeller/Indtastning.h"
 
 namespace plotvik {
 namespace {

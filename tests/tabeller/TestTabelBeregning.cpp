@@ -2,7 +2,7 @@
 // one column, on projects built from their description lines.
 #include <gtest/gtest.h>
 
-#include "core/TabelBeregning.h"
+#include "tabeller/TabelBeregning.h"
 #include "files/PlotvikAnalyse.h"
 #include "support/FakeFlade.h"
 

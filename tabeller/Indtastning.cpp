@@ -1,5 +1,5 @@
 // Movement rules of program-controlled keyboard input (see the header).
-#include "core/Indtastning.h"
+#include "tabeller/Indtastning.h"
 
 #include "core/Projekt.h"
 

@@ -1,7 +1,7 @@
-// Table computation. This unit sits on top of the engine rather than at the
-// bottom of core: it drives the interpreter (each output cell), the
-// definition analysis and the Fourier column of the graph layer. Beside it
-// the mean and standard deviation of one column, shown under a table.
+// Table computation, the top layer of the engine: it drives the interpreter
+// (each output cell), the definition analysis and the Fourier column of the
+// graph layer. Beside it the mean and standard deviation of one column, shown
+// under a table.
 #pragma once
 
 #include <string>

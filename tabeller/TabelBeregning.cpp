@@ -1,5 +1,5 @@
 // Computing a table's output columns, and the statistics of one column.
-#include "core/TabelBeregning.h"
+#include "tabeller/TabelBeregning.h"
 
 #include <array>
 #include <cmath>
