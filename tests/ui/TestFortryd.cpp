@@ -149,6 +149,22 @@ TEST_F(Fortryd, ABlockOfCellsIsOneStep) {
     EXPECT_EQ(Celle(1, 3, 1), "1.1");
 }
 
+TEST_F(Fortryd, APastedBlockIsOneStep) {
+    HentPendul();
+    Maalinger(1, 2);
+    form->SaetProgramstyring(1, false);
+    form->TabelGrid[1]->setCurrentIndex(form->TabelGrid[1]->model()->index(1, 0));
+    form->IndsaetTekst(1, QStringLiteral("0,1\t0,6\n0,2\t0,9\n0,3\t1,1\n"));
+    EXPECT_EQ(form->AntalMaalingerSpinEdit[1]->value(), 3);
+    EXPECT_EQ(Celle(1, 3, 1), "1,1");
+    EXPECT_EQ(MenuTekst("FortrydMenuItem"), QString::fromUtf8("Fortryd indsæt"));
+    Menu("FortrydMenuItem");
+    EXPECT_EQ(form->AntalMaalingerSpinEdit[1]->value(), 2);
+    EXPECT_EQ(Celle(1, 1, 0), "");
+    EXPECT_EQ(Celle(1, 2, 1), "");
+    EXPECT_EQ(MenuTekst("FortrydMenuItem"), QString::fromUtf8("Fortryd Målinger"));
+}
+
 TEST_F(Fortryd, ComputeChangeComputeUndoTwiceGivesTheFirstComputedColumn) {
     PendulMedData();
     Klik(form->BeregnTabelButton[1]);
