@@ -7,11 +7,13 @@
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 #include "ui/Kommandolinje.h"
 #include "ui/PlotvikUnit.h"
 #include "ui/QtFlade.h"
 #include "ui/StartSkaerm.h"
+#include "ui/TestKrog.h"
 #include "ui/Tegnsaet.h"
 
 #ifndef PLOTVIK_VERSION
@@ -72,20 +74,25 @@ int main(int argc, char* argv[]) {
     }
 
     plotvik::QtFlade flade;
-    plotvik::SaetFlade(&flade);
+    const std::unique_ptr<plotvik::Brugerflade> krog = plotvik::TestKrogFlade();
+    plotvik::SaetFlade(krog ? krog.get() : &flade);
 
     auto* start = new TStartSkaerm();
-    start->VisOgVent();
+    if (!krog) start->VisOgVent();  // a test run does not wait for the start-up screen
 
     TPlotvikForm form;  // its creation step and the thirteen dialogs
     start->hide();
     delete start;
     form.show();
-    if (!k.ProjektFil.isEmpty()) {
-        // "&Hent Projekt Fil" with the name already chosen, once the window is up.
-        const std::string navn = plotvik::FraQString(QFileInfo(k.ProjektFil).absoluteFilePath());
-        QTimer::singleShot(0, &form, [&form, navn] { form.HentProjekt(navn); });
-    }
+    // Once the window is up: unsaved work of a run that ended abruptly, then
+    // "&Hent Projekt Fil" with the name from the command line already chosen.
+    const std::string navn =
+        k.ProjektFil.isEmpty() ? std::string() : plotvik::FraQString(QFileInfo(k.ProjektFil).absoluteFilePath());
+    QTimer::singleShot(0, &form, [&form, navn] {
+        form.SoegGendannelse();
+        if (!navn.empty()) form.HentProjekt(navn);
+        plotvik::KoerTestKroge(form);
+    });
     const int resultat = app.exec();
     plotvik::SaetFlade(nullptr);
     return resultat;

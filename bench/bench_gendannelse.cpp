@@ -83,6 +83,30 @@ void BM_LaesGendannelse(benchmark::State& state) {
 }
 BENCHMARK(BM_LaesGendannelse)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// What the window does on its own thread when the autosave timer fires: the
+// bytes straight from the project (the write then runs on a thread of its own).
+void BM_GendannelsesBytesPaaVinduetsTraad(benchmark::State& state) {
+    const std::string beskrivelse = StorBeskrivelse();
+    const TProjekt p = StorSession(beskrivelse);
+    for (auto _ : state) benchmark::DoNotOptimize(SerialiserGendannelse(p, beskrivelse, 1796810400));
+}
+BENCHMARK(BM_GendannelsesBytesPaaVinduetsTraad)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// An undo step of a whole-table command ("Beregn", "Målinger") keeps the
+// table before and after and compares them: two copies and one comparison.
+void BM_FortrydTrinAfStoersteTabel(benchmark::State& state) {
+    const TProjekt p = StorSession(StorBeskrivelse());
+    const TTekstMatrix& m = p.Tabeller[1].Celler;
+    for (auto _ : state) {
+        TTekstMatrix foer = m, efter = m;
+        bool ens = true;
+        for (int r = 1; r <= m.Raekker() && ens; ++r)
+            for (int k = 1; k <= m.Soejler() && ens; ++k) ens = foer.Celle(r, k) == efter.Celle(r, k);
+        benchmark::DoNotOptimize(ens);
+    }
+}
+BENCHMARK(BM_FortrydTrinAfStoersteTabel)->Unit(benchmark::kMillisecond)->Iterations(10);
+
 }  // namespace
 
 BENCHMARK_MAIN();

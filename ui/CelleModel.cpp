@@ -42,7 +42,9 @@ bool TCelleModel::setData(const QModelIndex& index, const QVariant& value, int r
     if (!index.isValid() || role != Qt::EditRole || ErFastCelle(index.row(), index.column())) return false;
     int v = 0, k = 0;
     plotvik::MatrixCelle(Type(), index.row() + 1, index.column() + 1, v, k);
-    p_.Tabeller[tabel_].Celler.SaetCelle(plotvik::Kort(plotvik::FraQString(value.toString())), v, k);
+    const std::string tekst = plotvik::Kort(plotvik::FraQString(value.toString()));
+    if (Skriv) Skriv(v, k, tekst);
+    else p_.Tabeller[tabel_].Celler.SaetCelle(tekst, v, k);
     emit dataChanged(index, index);
     emit CelleRedigeret(index.row(), index.column());
     return true;

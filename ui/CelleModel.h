@@ -30,6 +30,8 @@ public:
     bool ErFastCelle(int raekke, int soejle) const;
     // Whether the grid's own cell editing is on (free editing).
     std::function<bool()> FriRedigering;
+    // Where an edited cell is written (matrix position); unset: straight into the matrix.
+    std::function<void(int variabel, int kolonne, const std::string& tekst)> Skriv;
 
 signals:
     // A cell was edited in the grid (free editing): grid row and column, 0-based.

@@ -159,7 +159,7 @@ void TPlotvikForm::ImporterDataFil(int t, const std::string& navn) {
                            std::to_string(nye) + ".\n\rSkal tabellen have " + std::to_string(nye) +
                            " m\xE5linger? Tryk Nej for at beholde de \xF8vrige m\xE5linger."))
         ind.AntalIndgange = nye;
-    SkrivCelleblok(t, ind);
+    SkrivCelleblok(t, ind, QStringLiteral("import"));
     VisArk(TTabelArk::ArkForTabel(t));
 }
 

@@ -3,6 +3,11 @@
 // holds a table or a graph, the options menu, help and closing.
 #include "ui/PlotvikUnit.h"
 
+#include <QDateTime>
+#include <QUndoStack>
+
+#include "ui/Autogem.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -55,9 +60,18 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
     SideKontrol->setObjectName(QStringLiteral("SideKontrol"));
     setCentralWidget(SideKontrol);
     OpbygMenuer(*this);
+    Fortryd = new QUndoStack(this);
+    Fortryd->setObjectName(QStringLiteral("FortrydStak"));
+    Fortryd->setUndoLimit(100);
+    OpretRedigerMenu();
+    Autogem = std::make_unique<TAutogem>([this]() -> std::string {
+        return HarArbejde() ? GendannelsesBytes(QDateTime::currentSecsSinceEpoch()) : std::string();
+    });
     for (int a = 1; a <= 2; ++a) {
         TabelSide[a] = new TTabelArk(a, Projekt, Indtastning, skrift);
         TabelSide[a]->StopIndtastningI = [this](int t) { StopIndtastning(t); };
+        TabelSide[a]->SkrivCelleI = [this](int t, int v, int k, const std::string& tekst) { SkrivTastetCelle(t, v, k, tekst); };
+        TabelSide[a]->SomTrin = [this](int t, const QString& navn, const std::function<void()>& h) { SomFortrydTrin(t, navn, h); };
         connect(TabelSide[a], &TTabelArk::TabelBeregnet, this, &TPlotvikForm::VisTabelGrafer);
         Ark[a] = TabelSide[a];
     }
@@ -70,6 +84,7 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
     }
     TekstSide = new TTekstArk(Projekt);
     RedigerMemo = TekstSide->RedigerMemo;
+    connect(RedigerMemo, &QPlainTextEdit::textChanged, this, &TPlotvikForm::DataAendret);
     Ark[6] = TekstSide;
     for (int a = 1; a <= 6; ++a) SideKontrol->addTab(Ark[a], QString::fromLatin1(ArkTekster[a]));
 
@@ -90,6 +105,8 @@ TPlotvikForm::~TPlotvikForm() {
     delete takeCentralWidget();
     SideKontrol = nullptr;
     for (int s = 1; s <= 3; ++s) GrafArkene.Ark[s].Billede = nullptr;
+    // The last write ends before the project it was made from goes.
+    Autogem.reset();
 }
 
 void TPlotvikForm::OpretDialoger() {
@@ -113,6 +130,7 @@ void TPlotvikForm::FormCreate() {
     Indtastning.SidsteTast = 0;
     setWindowTitle(QStringLiteral("Plotvik "));
     VisArk(1);
+    NytFortrydForloeb();
 }
 
 void TPlotvikForm::VisArk(int ark) {
@@ -234,6 +252,8 @@ void TPlotvikForm::AfslutMenuItemClick() {
 void TPlotvikForm::closeEvent(QCloseEvent* e) {
     for (int t = 0; t <= MaksTabeller; ++t) StopIndtastning(t);
     if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
+    // A normal close, after the questions: nothing is left to recover.
+    if (Autogem) Autogem->Fjern();
     e->accept();
 }
 

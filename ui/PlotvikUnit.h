@@ -8,6 +8,7 @@
 //   PlotvikUnitFil.cpp       project and file commands
 //   PlotvikUnitVaerktoej.cpp functions, graph tools, areas, Fourier
 //   PlotvikUnitDefiner.cpp   definition dialogs, option dialogs, printing
+//   PlotvikUnitFortryd.cpp   "&Rediger": undo and redo; autosave and recovery
 #pragma once
 
 #include <QImage>
@@ -16,6 +17,8 @@
 #include <functional>
 #include <memory>
 #include <vector>
+#include <cstdint>
+#include <string>
 
 #include "core/Projekt.h"
 #include "graphs/GrafArk.h"
@@ -38,6 +41,12 @@ class QPlainTextEdit;
 class QTableView;
 class QAction;
 class QMenu;
+class QUndoStack;
+class TAutogem;
+namespace plotvik {
+struct TCelleSkrivning;
+struct TGendannelse;
+}
 
 class QtLaerred;
 class TGrafBillede;
@@ -206,7 +215,8 @@ public:
     // ---- project commands (PlotvikUnitFil.cpp) ----
     void SpoergOmGem(const std::string& navn);
     void GemFil(std::string navn, bool spoerg);
-    void OpsaetVindueEfterProjekt();  // the window set-up after LaesProjektFil
+    // The window set-up after LaesProjektFil; with the constants' message and input unless restoring.
+    void OpsaetVindueEfterProjekt(bool spoergOmKonstanter = true);
     // "&Hent Projekt Fil" with the name already chosen (command line, dropped file, recent list).
     void HentProjekt(const std::string& navn);
     void FoerProjektHentes();                     // the save question and the fresh window
@@ -215,10 +225,40 @@ public:
     void SaetMemoTekst(const std::string& tekst);
     void VisArk(int ark);             // brings sheet 1..6 to the front
 
+    // ---- "&Rediger", undo and recovery (PlotvikUnitFortryd.cpp) ----
+    // One undo stack per project: cleared when another project is loaded.
+    QUndoStack* Fortryd = nullptr;
+    QAction* FortrydMenuItem = nullptr;
+    QAction* GentagMenuItem = nullptr;
+    // "&Rediger" between "&Fil" and "&Matematik", "&Fortryd" and "&Gentag" at its top.
+    void OpretRedigerMenu();
+    // The one way a block of cells (a paste, an import) reaches a table, as
+    // one undo step named undoTekst ("Fortryd <undoTekst>"). Positions are
+    // matrix positions (TCelleSkrivning); antalIndgange > 0 first sets the
+    // table to that many measurements, keeping the values that fit.
+    void SkrivCeller(int tabel, std::vector<plotvik::TCelleSkrivning> skrivninger, const QString& undoTekst,
+                     int antalIndgange = 0);
+    // Runs a command that changes table t as a whole as one undo step.
+    void SomFortrydTrin(int tabel, const QString& navn, const std::function<void()>& handling);
+    // A typed or edited cell as one undo step.
+    void SkrivTastetCelle(int tabel, int variabel, int kolonne, const std::string& tekst);
+    void NytFortrydForloeb();  // another project: nothing earlier can be undone
+    // Autosave: every change of the data reaches the recovery file within two seconds.
+    std::unique_ptr<TAutogem> Autogem;
+    void DataAendret();
+    // At start: offers to restore unsaved work found in the recovery file.
+    void SoegGendannelse();
+    void GendanArbejde(const plotvik::TGendannelse& g);
+    // What the recovery file keeps of the open project and its text sheet now.
+    std::string GendannelsesBytes(std::int64_t tidspunkt) const;
+    bool HarArbejde() const;  // a project or a text that a crash would lose
+
     // ---- data in and out (RedigerMenu.cpp, DataKommandoer.cpp, Velkomst.cpp) ----
     // The one way pasted and imported values reach a table: a block checked
     // by ForberedIndsaetning, written as one step.
-    void SkrivCelleblok(int tabel, const plotvik::TIndsaetning& ind);
+    // One undo step ("Fortryd indsæt", "Fortryd import"; PlotvikUnitFortryd.cpp).
+    void SkrivCelleblok(int tabel, const plotvik::TIndsaetning& ind,
+                        const QString& undoTekst = QString::fromUtf8("indsæt"));
     // Delimited text (the clipboard's) into table t from its current cell on.
     void IndsaetTekst(int tabel, const QString& tekst);
     // The import dialog for a data file, then the values into table t.
@@ -234,6 +274,8 @@ public:
     QMenu* SenesteProjekterMenu = nullptr;
 
 public slots:
+    void FortrydMenuItemClick();
+    void GentagMenuItemClick();
     // "&Fil" (PlotvikUnit.cpp, printing in PlotvikUnitDefiner.cpp)
     void HentProjektFilMenuItemClick();
     void RedigerProjektFilMenuItemClick();
@@ -291,4 +333,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+
+private:
+    bool iTrin_ = false;  // a whole-table step or an undo is running: cells are written directly
 };

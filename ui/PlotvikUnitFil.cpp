@@ -11,6 +11,7 @@
 #include "files/PlotvikAnalyse.h"
 #include "files/PlotvikFiler.h"
 #include "files/TekstFil.h"
+#include "ui/Autogem.h"
 #include "ui/TekstArk.h"
 #include "ui/PlotvikUnit.h"
 #include "ui/PlotvikUnitIntern.h"
@@ -128,6 +129,8 @@ void TPlotvikForm::HentProjekt(const std::string& navn) {
 
 void TPlotvikForm::FoerProjektHentes() {
     if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
+    // The questions are answered: the earlier project's unsaved work is let go.
+    if (Autogem) Autogem->Fjern();
     if (Projekt.Tilstand != 0) FormCreate();
 }
 
@@ -150,11 +153,12 @@ void TPlotvikForm::LaesProjektInd(const std::string& navn) {
     OpdaterVelkomst();
     OpsaetVindueEfterProjekt();
     Projekt.Tilstand = 5;
+    NytFortrydForloeb();
     HuskSenesteProjekt(Projekt.ProjektFilNavn);
     OpdaterSenesteProjekter();
 }
 
-void TPlotvikForm::OpsaetVindueEfterProjekt() {
+void TPlotvikForm::OpsaetVindueEfterProjekt(bool spoergOmKonstanter) {
     TProjekt& p = Projekt;
     setWindowTitle(p.Overskrift.empty() ? QStringLiteral("Plotvik ") : TilQString(p.Overskrift));
     const int antal = MinHel(p.AntalTabeller, MaksTabeller);
@@ -177,6 +181,7 @@ void TPlotvikForm::OpsaetVindueEfterProjekt() {
             Fejl = false;
         }
         TabelSide[1]->OpsaetKonstantGrid();
+        if (!spoergOmKonstanter) return;
         QApplication::processEvents();
         VisArk(1);
         Flade().Informationsboks("Indl\xE6s eller Rediger f\xF8rst tabellen med konstanter");
@@ -246,6 +251,7 @@ void TPlotvikForm::OmdanTilProjektFilMenuItemClick() {
     // which would overwrite those definitions at the next conversion.
     const auto taellere = Projekt.OpbygTaellere;
     NulstilProjekt(Projekt);
+    NytFortrydForloeb();
     // The window showed the project just cleared; it is shown again only
     // when the converted file is loaded.
     for (int a = 1; a <= 2; ++a) TabelSide[a]->SkjulTabeller();

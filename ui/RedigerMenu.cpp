@@ -205,6 +205,3 @@ void TPlotvikForm::IndsaetTekst(int t, const QString& tekst) {
     SkrivCelleblok(t, ind);
 }
 
-void TPlotvikForm::SkrivCelleblok(int t, const TIndsaetning& ind) {
-    if (TTabelArk* side = TabelSideFor(t)) side->SkrivCelleblok(t, ind);
-}

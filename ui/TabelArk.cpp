@@ -149,6 +149,7 @@ TTabelGrid* TTabelArk::NytGrid(int t, const QString& navn) {
     auto* model = new TCelleModel(p_, t, g);
     model->setObjectName(navn + "Model");
     model->FriRedigering = [this, t] { return FriRedigering(t); };
+    model->Skriv = [this, t](int v, int k, const std::string& tekst) { SkrivCelle(t, v, k, tekst); };
     g->setModel(model);
     g->horizontalHeader()->hide();
     g->verticalHeader()->hide();
@@ -468,6 +469,10 @@ void TTabelArk::VisCelleblok(int t, int r1, int r2, int c1, int c2) {
 
 void TTabelArk::AntalMaalingerButtonClick(int t) {
     if (!GyldigTabel(p_, t) || !Ejer(t)) return;
+    Trin(t, QString::fromUtf8("Målinger"), [this, t] { SaetAntalMaalinger(t); });
+}
+
+void TTabelArk::SaetAntalMaalinger(int t) {
     TTabelDef& T = p_.Tabeller[t];
     const int n = k_[t].AntalMaalingerSpinEdit->value();
     if (n > T.AntalIndgange) {
@@ -494,11 +499,13 @@ void TTabelArk::IndLaesTabelButtonClick(int t) {
     p_.AktivTabel = t;
     if (!k_[t].TastaturRadioButton->isChecked()) {
         StopIndtastning(t);
-        Fejl = false;
-        IndlaesDataFil(p_, t);
-        Fejl = false;
-        if (T.TabelType == 'R') VisCelleblok(t, 1, T.AntalInddata, 2, T.AntalIndgange + 1);
-        else VisCelleblok(t, 2, T.AntalIndgange + 1, 1, T.AntalInddata);
+        Trin(t, QString::fromUtf8("Indlæs"), [this, t, &T] {
+            Fejl = false;
+            IndlaesDataFil(p_, t);
+            Fejl = false;
+            if (T.TabelType == 'R') VisCelleblok(t, 1, T.AntalInddata, 2, T.AntalIndgange + 1);
+            else VisCelleblok(t, 2, T.AntalIndgange + 1, 1, T.AntalInddata);
+        });
         return;
     }
     if (T.AntalInddata < 1) return;  // nothing to type
@@ -508,6 +515,10 @@ void TTabelArk::IndLaesTabelButtonClick(int t) {
 
 void TTabelArk::UdregnTabelButtonClick(int t) {
     if (!GyldigTabel(p_, t) || !Ejer(t)) return;
+    Trin(t, QStringLiteral("Beregn"), [this, t] { UdregnTabel(t); });
+}
+
+void TTabelArk::UdregnTabel(int t) {
     // The graph buttons work on the table last computed.
     p_.AktivTabel = t;
     {

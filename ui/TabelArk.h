@@ -124,6 +124,12 @@ public:
 
     // Ends the input in a table of either sheet (the main window dispatches).
     std::function<void(int tabel)> StopIndtastningI;
+    // Every cell typed or edited in a grid is written through this (matrix
+    // position); the window makes an undo step of it. Unset: written directly.
+    std::function<void(int tabel, int variabel, int kolonne, const std::string& tekst)> SkrivCelleI;
+    // A command that changes a table as a whole runs through this, so that
+    // the window can make one undo step of it. Unset: just run.
+    std::function<void(int tabel, const QString& navn, const std::function<void()>& handling)> SomTrin;
 
     void OpsaetTabelGrid(int tabel);
     void VisOverskrifter(int tabel);
@@ -162,6 +168,10 @@ public:
     void Placer();
 
 private:
+    void SkrivCelle(int tabel, int variabel, int kolonne, const std::string& tekst);
+    void Trin(int tabel, const QString& navn, const std::function<void()>& handling);
+    void SaetAntalMaalinger(int tabel);
+    void UdregnTabel(int tabel);
     void OpbygKonstanter();
     void OpbygTabel(int tabel);
     TTabelGrid* NytGrid(int tabel, const QString& navn);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -71,6 +72,18 @@ void TTabelGrid::focusOutEvent(QFocusEvent* e) {
 bool TTabelFeltEdit::event(QEvent* e) {
     // Navigation keys belong to the input, not to menu shortcuts nor, for Tab,
     // to the focus chain.
+    if (e->type() == QEvent::ShortcutOverride) {
+        // With nothing of its own to undo, the box leaves Ctrl+Z and Ctrl+Y to
+        // the window: they undo and redo the cells typed before.
+        auto* k = static_cast<QKeyEvent*>(e);
+        const bool fortryd = k->matches(QKeySequence::Undo) && !isUndoAvailable();
+        const bool gentag = (k->matches(QKeySequence::Redo) || k->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) &&
+                            !isRedoAvailable();
+        if (fortryd || gentag) {
+            e->ignore();
+            return true;
+        }
+    }
     const bool tast = e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride;
     const int vk = tast ? VirtuelTast(static_cast<QKeyEvent*>(e)->key()) : 0;
     if (vk != 0 && NavigationsTast) {
@@ -107,11 +120,21 @@ TTabelArk::~TTabelArk() {
         if (k.Grid) k.Grid->KlikIGrid = nullptr, k.Grid->FokusMistet = nullptr;
         if (k.FeltEdit) k.FeltEdit->NavigationsTast = nullptr, k.FeltEdit->FokusMistet = nullptr;
         if (k.AntalMaalingerSpinEdit) k.AntalMaalingerSpinEdit->Enter = nullptr, k.AntalMaalingerSpinEdit->FokusMistet = nullptr;
-        if (k.Model) k.Model->FriRedigering = nullptr;
+        if (k.Model) k.Model->FriRedigering = nullptr, k.Model->Skriv = nullptr;
     }
 }
 
 // ---------------------------------------------------------------- keyboard input
+
+void TTabelArk::SkrivCelle(int t, int v, int k, const std::string& tekst) {
+    if (SkrivCelleI) SkrivCelleI(t, v, k, tekst);
+    else p_.Tabeller[t].Celler.SaetCelle(tekst, v, k);
+}
+
+void TTabelArk::Trin(int t, const QString& navn, const std::function<void()>& handling) {
+    if (SomTrin) SomTrin(t, navn, handling);
+    else handling();
+}
 
 // Puts the table's edit box over grid cell (r, c), 1-based, with the cell's text.
 void TTabelArk::VisFeltEdit(int t, int r, int c) {
@@ -138,7 +161,7 @@ void TTabelArk::TagFeltTekst(int t) {
     e->hide();
     int v = 0, k = 0;
     MatrixCelle(Type(p_, t), r, c, v, k);
-    p_.Tabeller[t].Celler.SaetCelle(tekst, v, k);
+    SkrivCelle(t, v, k, tekst);
     k_[t].Model->VisBlok(r - 1, r - 1, c - 1, c - 1);
     if (tekst.empty()) return;
     bool fejl = false;
@@ -208,7 +231,7 @@ void TTabelArk::FeltForladt(int t) {
     const int r = ind_.IndtastRaekke[t], c = ind_.IndtastSoejle[t];
     int v = 0, k = 0;
     MatrixCelle(Type(p_, t), r, c, v, k);
-    p_.Tabeller[t].Celler.SaetCelle(Kort(FraQString(e->text())), v, k);
+    SkrivCelle(t, v, k, Kort(FraQString(e->text())));
     e->hide();
     k_[t].Model->VisBlok(r - 1, r - 1, c - 1, c - 1);
     GemRedigeretCelle(t, r - 1, c - 1);
@@ -267,7 +290,7 @@ void TTabelArk::StopIndtastning(int t) {
         const int r = ind_.IndtastRaekke[t], c = ind_.IndtastSoejle[t];
         int v = 0, k = 0;
         MatrixCelle(Type(p_, t), r, c, v, k);
-        p_.Tabeller[t].Celler.SaetCelle(Kort(FraQString(e->text())), v, k);
+        SkrivCelle(t, v, k, Kort(FraQString(e->text())));
         k_[t].Model->VisBlok(r - 1, r - 1, c - 1, c - 1);
     }
     ind_.IndtastningAktiv[t] = false;
