@@ -16,8 +16,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plotvik"));
     // Settings the tests change stay in a folder of the test run, not the user's.
+    // ctest runs test processes side by side, so each has a folder of its own:
+    // one test's recent projects or options never reach another's.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QDir::tempPath() + QStringLiteral("/plotvik_test_indstillinger"));
+                       QString::fromStdString(data) + QStringLiteral("/indstillinger"));
     ::testing::InitGoogleTest(&argc, argv);
     const int resultat = RUN_ALL_TESTS();
     if (const char* d = std::getenv("XDG_DATA_HOME"); d && std::string(d) == data) std::filesystem::remove_all(data);
