@@ -29,24 +29,6 @@ char FraUnicode(std::uint32_t u) {
     return '?';
 }
 
-void SkrivUtf8(std::string& ud, std::uint32_t u) {
-    if (u < 0x80) {
-        ud += static_cast<char>(u);
-    } else if (u < 0x800) {
-        ud += static_cast<char>(0xC0 | (u >> 6));
-        ud += static_cast<char>(0x80 | (u & 0x3F));
-    } else if (u < 0x10000) {
-        ud += static_cast<char>(0xE0 | (u >> 12));
-        ud += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        ud += static_cast<char>(0x80 | (u & 0x3F));
-    } else {
-        ud += static_cast<char>(0xF0 | (u >> 18));
-        ud += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-        ud += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        ud += static_cast<char>(0x80 | (u & 0x3F));
-    }
-}
-
 // Decodes one UTF-8 sequence at i; returns its length, 0 when it is not valid.
 size_t LaesUtf8(std::string_view s, size_t i, std::uint32_t& u) {
     unsigned char b = static_cast<unsigned char>(s[i]);
@@ -68,6 +50,24 @@ size_t LaesUtf8(std::string_view s, size_t i, std::uint32_t& u) {
 }
 
 }  // namespace
+
+void SkrivUtf8(std::string& ud, std::uint32_t u) {
+    if (u < 0x80) {
+        ud += static_cast<char>(u);
+    } else if (u < 0x800) {
+        ud += static_cast<char>(0xC0 | (u >> 6));
+        ud += static_cast<char>(0x80 | (u & 0x3F));
+    } else if (u < 0x10000) {
+        ud += static_cast<char>(0xE0 | (u >> 12));
+        ud += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        ud += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+        ud += static_cast<char>(0xF0 | (u >> 18));
+        ud += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+        ud += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        ud += static_cast<char>(0x80 | (u & 0x3F));
+    }
+}
 
 bool ErUtf8MedIkkeAscii(std::string_view bytes) {
     bool ikkeAscii = false;

@@ -30,24 +30,6 @@ std::string_view Trim(std::string_view s) {
 
 // ---------------------------------------------------------------- code page
 
-void SkrivUtf8(std::string& ud, std::uint32_t u) {
-    if (u < 0x80) {
-        ud += static_cast<char>(u);
-    } else if (u < 0x800) {
-        ud += static_cast<char>(0xC0 | (u >> 6));
-        ud += static_cast<char>(0x80 | (u & 0x3F));
-    } else if (u < 0x10000) {
-        ud += static_cast<char>(0xE0 | (u >> 12));
-        ud += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        ud += static_cast<char>(0x80 | (u & 0x3F));
-    } else {
-        ud += static_cast<char>(0xF0 | (u >> 18));
-        ud += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-        ud += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        ud += static_cast<char>(0x80 | (u & 0x3F));
-    }
-}
-
 // A spreadsheet's "Unicode text" is UTF-16 with a byte order mark.
 std::string Utf16TilUtf8(std::string_view b, bool lilleEndian) {
     std::string ud;

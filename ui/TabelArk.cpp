@@ -21,33 +21,13 @@
 #include "files/PlotvikFiler.h"
 #include "ui/CelleModel.h"
 #include "ui/Tegnsaet.h"
+#include "ui/ArkKontroller.h"
 
 using namespace plotvik;
+using namespace plotvik::ark;
 
 namespace {
 
-QString N(const char* navn, int nr) { return QString::fromLatin1(navn).arg(nr); }
-
-QLabel* Etiket(QWidget* ejer, const QString& tekst, const QString& navn, int x, int y, int b, int h = 16) {
-    auto* l = new QLabel(tekst, ejer);
-    l->setObjectName(navn);
-    l->setGeometry(x, y, b, h);
-    return l;
-}
-
-QLineEdit* Felt(QWidget* ejer, const QString& navn, int x, int y, int b, int h = 20) {
-    auto* e = new QLineEdit(ejer);
-    e->setObjectName(navn);
-    e->setGeometry(x, y, b, h);
-    return e;
-}
-
-QPushButton* Knap(QWidget* ejer, const QString& tekst, const QString& navn, int x, int y, int b, int h = 24) {
-    auto* k = new QPushButton(tekst, ejer);
-    k->setObjectName(navn);
-    k->setGeometry(x, y, b, h);
-    return k;
-}
 
 // The y of each table's controls row on its sheet; the grid lies below it.
 constexpr int RaekkeY[5] = {0, 63, 316, 4, 262};
