@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <map>
 
+#include <fast_float/fast_float.h>
+
 #include "core/Tegnsaet.h"
 
 namespace plotvik {
@@ -184,63 +186,25 @@ std::vector<TPost> Proeve(std::string_view tekst, char sep, int maks) {
 
 // ---------------------------------------------------------------- numbers
 
-// The number syntax of a typed value: sign, digits, optional point and
-// digits, optional exponent.
-bool ErTalSyntaks(std::string_view s) {
-    size_t i = 0, n = s.size();
-    if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
-    size_t cifre = 0;
-    while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++cifre;
-    if (i < n && s[i] == '.') {
-        ++i;
-        while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++cifre;
-    }
-    if (cifre == 0) return false;
-    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
-        size_t eksp = 0;
-        while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++eksp;
-        if (eksp == 0) return false;
-    }
-    return i == n;
-}
-
-// The value of a text in point form that passed ErTalSyntaks; false when it
-// is beyond the range of a double.
-bool Vaerdi(std::string_view s, double& v) {
-    bool negativ = false;
-    if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
-        negativ = s[0] == '-';
-        s.remove_prefix(1);
-    }
-    auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), v, std::chars_format::general);
-    if (ec != std::errc() || ptr != s.data() + s.size()) {
-        std::string kopi(s);
-        v = std::strtod(kopi.c_str(), nullptr);
-    }
-    if (negativ) v = -v;
-    return std::isfinite(v);
-}
-
-// The text in point form when it is a number with the decimal sign `dec`.
-bool PunktForm(std::string_view tekst, char dec, std::string& punkt) {
-    const char anden = dec == ',' ? '.' : ',';
-    if (tekst.find(anden) != std::string_view::npos) return false;
-    punkt.assign(tekst);
-    if (dec == ',') {
-        auto k = punkt.find(',');
-        if (k != std::string::npos) punkt[k] = '.';
-    }
-    return ErTalSyntaks(punkt);
-}
-
+// A number with the decimal sign `dec` (the other sign is no number: it may
+// be a thousands separator), read by the same library as a typed value;
+// false beyond the range of a double.
 bool ErTal(std::string_view tekst, char dec, double* ud = nullptr) {
-    std::string punkt;
-    if (!PunktForm(Trim(tekst), dec, punkt)) return false;
-    double v;
-    if (!Vaerdi(punkt, v)) return false;
-    if (ud) *ud = v;
+    std::string_view t = Trim(tekst);
+    const char anden = dec == ',' ? '.' : ',';
+    if (t.find(anden) != std::string_view::npos) return false;
+    bool negativ = false;
+    if (!t.empty() && (t[0] == '+' || t[0] == '-')) {
+        negativ = t[0] == '-';
+        t.remove_prefix(1);
+    }
+    // A digit or the decimal sign first: "inf" and "nan" are no measurements.
+    if (t.empty() || !((t[0] >= '0' && t[0] <= '9') || t[0] == dec)) return false;
+    double v = 0;
+    const auto [ptr, ec] = fast_float::from_chars_advanced(
+        t.data(), t.data() + t.size(), v, fast_float::parse_options(fast_float::chars_format::general, dec));
+    if (ec != std::errc() || ptr != t.data() + t.size() || !std::isfinite(v)) return false;
+    if (ud) *ud = negativ ? -v : v;
     return true;
 }
 
