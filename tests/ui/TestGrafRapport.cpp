@@ -15,19 +15,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QXmlStreamReader>
 #include <cmath>
-#include <cstdlib>
 
 #include "FormTestHjaelp.h"
 #include "TestDialogHjaelp.h"
-#include "TestUdskrivHjaelp.h"
 #include "ui/GrafBillede.h"
 #include "ui/GrafVisning.h"
 
@@ -211,47 +207,6 @@ TEST_F(GrafRapport, ExportedAsPngSvgAndPdf) {
         for (const std::string& r : resultater)
             EXPECT_TRUE(tekst.contains(TilQString(r).trimmed())) << r << "\n" << tekst.toStdString();
     }
-    // Saved again under a name that exists: the usual question, and No keeps the file.
-    {
-        const std::string foer = Laes(mappe + "/pendul.png");
-        ModalSvar svar;
-        EksporterMed(svar, "5", "5", 300);
-        flade.FilSvar.push_back(mappe + "/pendul.png");
-        flade.Svar.push_back(false);
-        Menu("EksporterGrafMenuItem");
-        EXPECT_EQ(flade.Vist.back().Tekst, "Filen: " + mappe + "/pendul.png eksisterer\n\rSkal den overskrives?");
-        EXPECT_EQ(Laes(mappe + "/pendul.png"), foer);
-    }
-}
-
-TEST_F(GrafRapport, ASizeThatIsNoNumberOrANameWithoutAType) {
-    TegnPendul();
-    struct Raekke {
-        const char *bredde, *hoejde;
-    };
-    for (const Raekke& r : {Raekke{"abc", "8"}, Raekke{"10", "0,5"}, Raekke{"101", "8"}, Raekke{"", "8"}}) {
-        flade.Vist.clear();
-        ModalSvar svar;
-        EksporterMed(svar, r.bredde, r.hoejde, 300);
-        Menu("EksporterGrafMenuItem");
-        // Told, and no file asked for.
-        EXPECT_EQ(flade.Tekster(), std::vector<std::string>{"Bredde og h\xF8jde skal v\xE6re tal fra 1 til 100 cm"})
-            << r.bredde << " x " << r.hoejde;
-    }
-    // A decimal comma is a number; a name without a type becomes a PNG picture.
-    flade.Vist.clear();
-    ModalSvar svar;
-    EksporterMed(svar, "2,54", "2,54", 100);
-    flade.FilSvar.push_back(mappe + "/uden_type");
-    Menu("EksporterGrafMenuItem");
-    EXPECT_EQ(flade.Vist.size(), 1u);  // only the file dialog
-    EXPECT_EQ(QImage(TilQString(mappe + "/uden_type.png")).size(), QSize(100, 100));
-    // Cancelled in the dialog: nothing more is asked.
-    flade.Vist.clear();
-    ModalSvar annuller;
-    annuller([](QWidget* d) { Kontrol<QPushButton>(d, "CancelButton")->click(); });
-    Menu("EksporterGrafMenuItem");
-    EXPECT_TRUE(flade.Vist.empty());
 }
 
 TEST_F(GrafRapport, CopiedTheGraphIsAnImageOnTheClipboard) {
@@ -262,102 +217,6 @@ TEST_F(GrafRapport, CopiedTheGraphIsAnImageOnTheClipboard) {
     ASSERT_FALSE(kopi.isNull());
     // The sheet's 550 pixels at 96 per inch, at 300 dpi.
     EXPECT_EQ(kopi.width(), int(std::lround(550 * 300 / 96.0)));
-}
-
-TEST_F(GrafRapport, PrintingTheSheetDrawsTheGraphAgainAtThePrintersResolution) {
-    TegnPendul();
-    PdfPrinter pdf(mappe + "/ark.pdf");
-    Menu("UdskrivArkMenuItem");
-    ASSERT_TRUE(pdf.Findes());
-    bool laest = false;
-    const auto linier = pdf.Linier(laest);
-    if (!laest) GTEST_SKIP() << "no pdftotext";
-    // The window's picture holds no text; the axes' labels come from the replayed list.
-    std::string alt;
-    for (const auto& l : linier) alt += l + "\n";
-    for (const char* t : {"1.0", "2.0", "2.5"}) EXPECT_NE(alt.find(t), std::string::npos) << t << "\n" << alt;
-}
-
-TEST_F(GrafRapport, OnlyFromAGraphSheet) {
-    form->SideKontrol->setCurrentWidget(form->Ark[1]);
-    for (const char* menu : {"EksporterGrafMenuItem", "KopierGrafMenuItem"}) {
-        flade.Vist.clear();
-        Menu(menu);
-        ASSERT_EQ(flade.Vist.size(), 1u) << menu;
-        EXPECT_EQ(flade.Vist[0].Art, Boks::Information);
-        EXPECT_EQ(flade.Vist[0].Tekst, "Denne Menu kan kun anvendes p\xE5 grafarkene");
-    }
-}
-
-}  // namespace
-}  // namespace plotvik::test
-
-namespace plotvik::test {
-namespace {
-
-// For a person to look at: a maximised window with a polynomial fit, a
-// function, a tangent and a hatched area, and the PNG and SVG exported from
-// it. Written only when PLOTVIK_BILLEDMAPPE names a folder; run it under
-// xvfb-run with QT_QPA_PLATFORM=xcb and QT_SCALE_FACTOR=2 to see the
-// high-resolution screen (the screen itself is taken with ImageMagick's import).
-TEST_F(GrafRapport, PicturesOfAFullSheet) {
-    const char* billedmappe = std::getenv("PLOTVIK_BILLEDMAPPE");
-    SaetGlat(true);
-    HentPendul();
-    form->Projekt.Tabeller[1].Grafer[1].GrafType = 'P';
-    form->Projekt.Tabeller[1].Grafer[1].PolGrad = 2;
-    form->AntalMaalingerSpinEdit[1]->setValue(5);
-    Klik(form->AntalMaalingerButton[1]);
-    form->DiskfilRadioButton[1]->setChecked(true);
-    flade.FilSvar.push_back(mappe + "/PendulTabel_1.dat");
-    Klik(form->IndLaesTabelButton[1]);
-    Klik(form->BeregnTabelButton[1]);
-    form->showMaximized();
-    QApplication::processEvents();
-    // Without a window manager (xvfb) nothing maximises: the screen's room is given by hand.
-    if (QScreen* skaerm = form->screen(); skaerm && form->size() == QSize(800, 570))
-        form->setGeometry(skaerm->availableGeometry());
-    QApplication::processEvents();
-    form->SideKontrol->setCurrentWidget(form->Ark[3]);
-    QApplication::processEvents();
-    Klik(form->TegnGrafButton[1]);
-    {
-        ModalSvar svar;
-        svar([](QWidget* d) {
-            Kontrol<QLineEdit>(d, "FunktionEdit")->setText(QStringLiteral("2*sqrt(x/9.82)*3.14159"));
-            Kontrol<QLineEdit>(d, "DefinitionsmaengdeEdit")->setText(QStringLiteral("x>0"));
-            TrykOK(d);
-        });
-        Menu("TegnMatematiskFunktionMenuItem");
-    }
-    Klik(form->TegnFunktionButton[1]);
-    Menu("TegnTangentPaaGrafMenuItem");
-    const QSize b = form->GrafImage[1].size();
-    QTest::mouseClick(form->GrafBilledeWidget[1], Qt::LeftButton, Qt::NoModifier,
-                      QPoint(int((0.8 + 0.04) * (b.width() - 1) / 1.68), b.height() / 2));
-    {
-        ModalSvar svar;
-        svar([](QWidget* d) {
-            Kontrol<QLineEdit>(d, "NedreGraenseEdit")->setText(QStringLiteral("0,3"));
-            Kontrol<QLineEdit>(d, "OevreGraenseEdit")->setText(QStringLiteral("0,7"));
-            TrykOK(d);
-        });
-        Menu("ArealUnderGrafMenuItem");
-    }
-    QApplication::processEvents();
-    EXPECT_GE(Resultater().size(), 9u);  // coefficients, function, tangent, area
-    EXPECT_GT(form->GrafImage[1].width(), 0);
-    if (!billedmappe) return;
-    const QString mappeQ = QString::fromLocal8Bit(billedmappe);
-    form->grab().save(mappeQ + QStringLiteral("/grafark_maksimeret.png"));
-    QProcess::execute(QStringLiteral("import"),
-                      {QStringLiteral("-window"), QStringLiteral("root"), mappeQ + QStringLiteral("/skaerm.png")});
-    for (const char* navn : {"/eksport.png", "/eksport.svg"}) {
-        ModalSvar svar;
-        EksporterMed(svar, "16", "17", 300);
-        flade.FilSvar.push_back(FraQString(mappeQ) + navn);
-        Menu("EksporterGrafMenuItem");
-    }
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
 // A graph sheet's picture in the window's terms: the real passes draw on
-// the sheet's recording canvas over its pixel image; the image is resized,
-// read with the mouse mapping and shown smoothly at a device-pixel ratio.
-// Limits x 0..8, y 0..50 on a 550 x 490 image (window -0.8..8.8 by -5..55):
-// 549 pixels for 9.6 x units and 489 for 60 y units.
+// the sheet's recording canvas over its pixel image, shown smoothly at a
+// device-pixel ratio; the sheets of one layer share their size.
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QSettings>
 #include <cmath>
 #include <cstdlib>
 
@@ -66,34 +63,6 @@ struct Ark {
     }
 };
 
-TEST(TestGrafVisning, AResizedSheetIsRedrawnAndReadAtItsNewSize) {
-    SaetGlatteLinjer(false);
-    Ark a;
-    // The coefficients (heading and three), the function, the tangent (two), the area (two).
-    ASSERT_EQ(a.arkene.Ark[1].Resultater.size(), 9u);
-    const QImage foer = a.visning.Pixelbillede().copy();
-    ASSERT_EQ(foer.size(), QSize(550, 490));
-
-    a.visning.SaetStoerrelse(QSize(1600, 1000));
-    EXPECT_EQ(a.visning.Pixelbillede().size(), QSize(1600, 1000));
-    // 1599 pixels for 9.6 x units, 999 for 60 y units: x = 2 is pixel
-    // 2.8 * 1599 / 9.6 = 466.4, y = 20 is 999 - 25 * 999 / 60 = 582.75.
-    TArkAfbildning af(a.tt.Grafik, a.visning.Tegneflade(), 1);
-    EXPECT_EQ(af.PixelX(2), 466);
-    EXPECT_EQ(af.PixelY(20), 583);
-    EXPECT_NEAR(af.VerdenX(466), 2, 9.6 / 1599);
-    EXPECT_NEAR(af.VerdenY(583), 20, 60.0 / 999);
-    // The y axis runs down the image at x = 0, pixel 0.8 * 1599 / 9.6.
-    const int akseX = int(std::nearbyint(0.8 * 1599 / 9.6));
-    EXPECT_EQ(a.visning.Pixelbillede().pixelColor(akseX, 500), QColor(Qt::black));
-
-    a.visning.SaetStoerrelse(QSize(550, 490));
-    EXPECT_EQ(a.visning.Pixelbillede(), foer);
-    // Shown without smoothing at ratio 1, the screen gets the pixel image itself.
-    EXPECT_EQ(&a.visning.Vist(1), &a.visning.Pixelbillede());
-    SaetGlatteLinjer(true);
-}
-
 TEST(TestGrafVisning, SmoothLinesAreDrawnAtTheScreensResolution) {
     SaetGlatteLinjer(true);
     Ark a;
@@ -135,14 +104,6 @@ TEST(TestGrafVisning, TheSheetsOfOneLayerFollowEachOther) {
     }
     // The current view port (sheet 2's, the last set up) maps at the new size: x = 0 at 0.8 * 1099 / 9.6.
     EXPECT_EQ(g.PixelX(0), int(std::nearbyint(0.8 * 1099 / 9.6)));
-}
-
-TEST(TestGrafVisning, GlatteLinjerIsKeptForTheNextRun) {
-    SaetGlatteLinjer(false);
-    EXPECT_FALSE(QSettings().value(GlatteLinjerNoegle).toBool());
-    SaetGlatteLinjer(true);
-    EXPECT_TRUE(QSettings().value(GlatteLinjerNoegle).toBool());
-    EXPECT_TRUE(GlatteLinjer());
 }
 
 }  // namespace
