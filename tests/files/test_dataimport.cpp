@@ -110,8 +110,6 @@ TEST(DataImport, CodePages) {
     }
 }
 
-// ---------------------------------------------------------------- into a table
-
 // Pendul: L and T typed, a computed; 5 measurements.
 TProjekt Pendul(char type) {
     TProjekt p;
@@ -171,6 +169,53 @@ TEST(Indsaetning, ABadCellStopsEverythingAndIsNamed) {
 }
 
 // ---------------------------------------------------------------- the example files
+
+TEST(Indsaetning, RefusedBlocks) {
+    TProjekt p = Pendul('S');
+    struct {
+        const char* navn;
+        int tabel, variabel, maaling;
+        int raekker, soejler;
+        std::string besked;
+    } tilfaelde[] = {
+        {"constants", 0, 1, 1, 1, 1,
+         "Der kan ikke s\xE6ttes ind i konstanttabellen. Skriv konstanternes v\xE6rdier i den \xE9n ad gangen."},
+        {"no such table", 2, 1, 1, 1, 1, "Der er ingen tabel 2 at s\xE6tte ind i."},
+        {"into the computed column", 1, 3, 1, 1, 1,
+         "Variablen a i tabel 1 beregnes af programmet; der kan kun s\xE6ttes ind i inddatavariable. Intet er sat ind."},
+        {"too many rows", 1, 1, 1, 32768, 1,
+         "Blokken har 32768 m\xE5linger, men en tabel kan h\xF8jst have 32767 m\xE5linger. Intet er sat ind."},
+        {"too many rows from a later measurement", 1, 1, 32000, 769, 1,
+         "Blokken har 769 m\xE5linger fra m\xE5ling 32000 og n\xE5r til m\xE5ling 32768"
+         ", men en tabel kan h\xF8jst have 32767 m\xE5linger. Intet er sat ind."},
+        {"empty", 1, 1, 1, 0, 0, "Der er ingen tal at s\xE6tte ind."},
+    };
+    for (const auto& t : tilfaelde) {
+        SCOPED_TRACE(t.navn);
+        TCelleBlok b;
+        b.Raekker = t.raekker;
+        b.Soejler = t.soejler;
+        b.Celler.assign(static_cast<size_t>(t.raekker) * static_cast<size_t>(t.soejler), "1");
+        TIndsaetningsValg v;
+        v.Tabel = t.tabel;
+        v.FoersteVariabel = t.variabel;
+        v.FoersteMaaling = t.maaling;
+        TIndsaetning ind = ForberedIndsaetning(p, b, v);
+        EXPECT_FALSE(ind.Ok);
+        EXPECT_EQ(ind.Besked, t.besked);
+    }
+    // Exactly 32767 measurements fit.
+    TCelleBlok fuld;
+    fuld.Raekker = 32767 - 4;
+    fuld.Soejler = 1;
+    fuld.Celler.assign(32763, "1");
+    TIndsaetningsValg v;
+    v.FoersteMaaling = 5;
+    TIndsaetning ind = ForberedIndsaetning(p, fuld, v);
+    ASSERT_TRUE(ind.Ok) << ind.Besked;
+    EXPECT_EQ(ind.AntalIndgange, 32767);
+}
+
 
 TEST(DataImport, ExampleFilesImportWithoutTouchingASetting) {
     struct {
