@@ -110,6 +110,20 @@ TEST(DataImport, CodePages) {
     }
 }
 
+TEST(DataImport, NumbersWithADecimalSign) {
+    struct {
+        const char* tekst;
+        char dec;
+        bool tal;
+    } tilfaelde[] = {
+        {"2,5", ',', true},   {"2.5", '.', true},    {" 2,5 ", ',', true}, {"-1,5E-3", ',', true},
+        {"1.234,5", ',', false}, {"1,234.5", '.', false}, {"1.234", ',', false}, {"1,234", '.', false},
+        {"2,5,1", ',', false}, {"", '.', false},       {"abc", '.', false},  {"1e999", '.', false},
+        {"+.5", '.', true},    {"1 234", '.', false},  {"\xA0" "1", '.', false},
+    };
+    for (const auto& t : tilfaelde) EXPECT_EQ(ErTalMedDecimalTegn(t.tekst, t.dec), t.tal) << t.tekst << " " << t.dec;
+}
+
 // Pendul: L and T typed, a computed; 5 measurements.
 TProjekt Pendul(char type) {
     TProjekt p;
