@@ -148,6 +148,61 @@ TEST(ModelFitNist, ReproducesCertifiedValuesFromBothStartPoints) {
     }
 }
 
+// Data computed from known parameters (no noise, and with a small known
+// wobble): the fit finds the parameters from rough start values or none.
+TEST(ModelFitGenereret, FindsKnownParameters) {
+    struct TRaekke {
+        const char* Model;
+        const char* XNavn;
+        std::vector<TParameter> Sand;   // the parameters the data come from
+        std::vector<TParameter> Start;  // what the user gives
+    };
+    const TRaekke raekker[] = {
+        {"A*exp(-k*t)+C", "t", {{"A", 5}, {"k", 0.7}, {"C", 1}}, {}},
+        {"U0 * exp(-t/tau)", "t", {{"U0", 9}, {"tau", 2.5}}, {{"tau", 1}}},
+        {"A*exp(-b*t)*cos(w*t+f)", "t", {{"A", 2}, {"b", 0.3}, {"w", 3}, {"f", 0.4}},
+         {{"A", 1.5}, {"b", 0.2}, {"w", 2.8}, {"f", 0}}},
+        {"a*x^n", "x", {{"a", 3}, {"n", 1.5}}, {}},
+        {"Q*(1-exp(-t/RC))", "t", {{"Q", 4}, {"RC", 0.8}}, {}},
+        {"v0*T + 0.5*g*T^2", "T", {{"v0", 2}, {"g", -9.82}}, {}},
+    };
+    for (const auto& rk : raekker) {
+        std::string besked;
+        auto m = LaesModel(rk.Model, rk.XNavn, rk.Sand, {}, besked);
+        ASSERT_TRUE(m) << rk.Model << besked;
+        std::vector<double> sand;
+        for (const auto& p : rk.Sand) sand.push_back(p.Vaerdi);
+        std::vector<TPunkt> punkter;
+        for (int i = 0; i < 60; ++i) {
+            const double x = 0.1 + 0.1 * i;
+            // The "noise" is a fixed alternating wobble well below the signal.
+            double y = 0;
+            ASSERT_TRUE(ModelVaerdi(*m, x, sand, y));
+            punkter.push_back({x, y + ((i % 2) ? 1e-3 : -1e-3)});
+        }
+        const TFitResultat r = ModelFit(rk.Model, rk.XNavn, punkter, rk.Start);
+        ASSERT_TRUE(r.Ok) << rk.Model << ": " << r.Besked;
+        ASSERT_EQ(r.Parametre.size(), rk.Sand.size());
+        // The given ones first, then the others in the order the model names them.
+        std::vector<TParameter> orden = rk.Start;
+        for (const auto& sp : rk.Sand) {
+            bool givet = false;
+            for (const auto& g : rk.Start) givet = givet || g.Navn == sp.Navn;
+            if (!givet) orden.push_back(sp);
+        }
+        for (std::size_t j = 0; j < rk.Sand.size(); ++j) {
+            EXPECT_EQ(r.Parametre[j].Navn, orden[j].Navn) << rk.Model;
+            double sand = 0;
+            for (const auto& sp : rk.Sand)
+                if (sp.Navn == r.Parametre[j].Navn) sand = sp.Vaerdi;
+            EXPECT_NEAR(r.Parametre[j].Vaerdi, sand, 1e-2 * std::fabs(sand)) << rk.Model;
+            EXPECT_GT(r.Parametre[j].Usikkerhed, 0) << rk.Model;
+        }
+        EXPECT_NEAR(r.s, 1e-3, 2e-4) << rk.Model;
+        EXPECT_GT(r.R2, 0.9999) << rk.Model;
+    }
+}
+
 TEST(ModelFitNavne, ParametersConstantsAndTheXVariable) {
     std::string besked;
     const std::vector<TParameter> konstanter = {{"g", 9.82}};
