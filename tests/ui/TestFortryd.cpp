@@ -12,10 +12,7 @@ namespace {
 
 class Fortryd : public FormTest {
 protected:
-    QString MenuTekst(const char* navn) {
-        QString s = Find<QAction>(navn)->text();
-        return s.remove('&');
-    }
+    QString MenuTekst(const char* navn) { return Find<QAction>(navn)->text().remove('&'); }
     bool Aktiv(const char* navn) { return Find<QAction>(navn)->isEnabled(); }
     // Pendul with 5 measurements and the cell input box open.
     void PendulTastes() {
