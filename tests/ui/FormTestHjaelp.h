@@ -6,6 +6,9 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -102,6 +105,30 @@ protected:
     }
 
     void Klik(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); QApplication::processEvents(); }
+
+    // "Målinger" of table t set to n.
+    void Maalinger(int t, int n) {
+        form->AntalMaalingerSpinEdit[t]->setValue(n);
+        Klik(form->AntalMaalingerButton[t]);
+    }
+
+    // Pendul with 5 measurements, their values read from the data file.
+    void PendulMedData() {
+        HentPendul();
+        Maalinger(1, 5);
+        form->DiskfilRadioButton[1]->setChecked(true);
+        flade.FilSvar.push_back(mappe + "/PendulTabel_1.dat");
+        Klik(form->IndLaesTabelButton[1]);
+    }
+
+    // The window closed with nothing asked and a fresh one shown.
+    void NytVindue() {
+        form->Projekt.TekstGemt = true;
+        form.reset();
+        form = std::make_unique<TPlotvikForm>();
+        form->show();
+        QApplication::processEvents();
+    }
 
     void KlikCelle(int tabel, int raekke, int soejle) {
         QTableView* g = form->TabelGrid[tabel];

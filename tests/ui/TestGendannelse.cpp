@@ -4,9 +4,6 @@
 // constants and their values.
 #include <QElapsedTimer>
 #include <QFile>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
 
 #include "FormTestHjaelp.h"
 #include "files/Gendannelse.h"
@@ -22,12 +19,7 @@ protected:
         QFile::remove(TAutogem::FilNavn());
     }
     void PendulBeregnet() {
-        HentPendul();
-        form->AntalMaalingerSpinEdit[1]->setValue(5);
-        Klik(form->AntalMaalingerButton[1]);
-        form->DiskfilRadioButton[1]->setChecked(true);
-        flade.FilSvar.push_back(mappe + "/PendulTabel_1.dat");
-        Klik(form->IndLaesTabelButton[1]);
+        PendulMedData();
         Klik(form->BeregnTabelButton[1]);
     }
 };
@@ -54,8 +46,7 @@ TEST_F(Gendannelse, AFreshWindowIsRestoredExactly) {
     QAbstractItemModel* k = form->TabelGrid[0]->model();
     ASSERT_TRUE(k->setData(k->index(1, 0), QStringLiteral("9,81")));
     QApplication::processEvents();
-    form->AntalMaalingerSpinEdit[1]->setValue(4);  // lowered: the fifth measurement is kept hidden
-    Klik(form->AntalMaalingerButton[1]);
+    Maalinger(1, 4);  // lowered: the fifth measurement is kept hidden
     const TProjekt foer = form->Projekt;
     const TGendannelsesLaesning l = LaesGendannelse(form->GendannelsesBytes(1796810400));
     ASSERT_TRUE(l.Ok) << l.Besked;
@@ -85,17 +76,6 @@ TEST_F(Gendannelse, AFreshWindowIsRestoredExactly) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Pendul"));
     // Nothing of the crashed run can be undone in the restored one.
     EXPECT_FALSE(form->FortrydMenuItem->isEnabled());
-}
-
-TEST_F(Gendannelse, TheTextSheetIsKeptWithoutAProject) {
-    form->SaetMemoTekst("Overskrift: Min m\xE5ling");
-    const TGendannelsesLaesning l = LaesGendannelse(form->GendannelsesBytes(1796810400));
-    ASSERT_TRUE(l.Ok) << l.Besked;
-    form->Projekt.TekstGemt = true;
-    form = std::make_unique<TPlotvikForm>();
-    form->GendanArbejde(l.Data);
-    EXPECT_EQ(form->MemoTekst(), "Overskrift: Min m\xE5ling");
-    EXPECT_EQ(form->Projekt.AntalTabeller, 0);
 }
 
 }  // namespace
