@@ -235,16 +235,74 @@ int HyppigsteAntal(const std::vector<TPost>& poster, int& hyppighed) {
     return bedst;
 }
 
+bool IKlammer(std::string_view f) {
+    return f.size() >= 2 && ((f.front() == '[' && f.back() == ']') || (f.front() == '(' && f.back() == ')'));
+}
+
+// A header cell of a single column: not a number, and no comma outside
+// brackets or parentheses ("t", "t (s)", "Tid [s]", "[m/s^2]"); "t,v" names two columns.
+bool ErEnSoejlesOverskrift(std::string_view f) {
+    if (f.empty() || ErTal(f, ',') || ErTal(f, '.')) return false;
+    int dybde = 0;
+    for (char c : f) {
+        if (c == '(' || c == '[') ++dybde;
+        else if ((c == ')' || c == ']') && dybde > 0) --dybde;
+        else if (c == ',' && dybde == 0) return false;
+    }
+    return true;
+}
+
+bool ErHeltTal(std::string_view t) {
+    t = Trim(t);
+    if (!t.empty() && (t[0] == '+' || t[0] == '-')) t.remove_prefix(1);
+    return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+enum class TEnSoejle { Nej, Ja, Tvetydig };
+
+// Whether the lines of a block without tabs or ';' read as one column of
+// numbers with decimal commas: at most two header lines (names, then
+// units), then lines that are each one number in Danish notation. Tvetydig:
+// every line is also two whole numbers split at its comma ("1,2" as 1 and 2).
+TEnSoejle SomEnKommaSoejle(std::string_view tekst) {
+    auto linier = Proeve(tekst, '\t', ProeveLinier);
+    size_t i = 0;
+    while (i < linier.size() && i < 2 && linier[i].Felter.size() == 1 && ErEnSoejlesOverskrift(linier[i].Felter[0])) ++i;
+    if (i == linier.size()) return TEnSoejle::Nej;
+    bool komma = false, toTal = true;
+    for (; i < linier.size(); ++i) {
+        if (linier[i].Felter.size() != 1) return TEnSoejle::Nej;
+        const std::string& f = linier[i].Felter[0];
+        if (!ErTal(f, ',')) return TEnSoejle::Nej;
+        const size_t k = f.find(',');
+        if (k == std::string::npos) {
+            toTal = false;  // a line without a comma is one number either way
+            continue;
+        }
+        komma = true;
+        toTal = toTal && ErHeltTal(std::string_view(f).substr(0, k)) && ErHeltTal(std::string_view(f).substr(k + 1));
+    }
+    if (!komma) return TEnSoejle::Nej;  // nothing to tell apart: the usual rule reads it alike
+    return toTal ? TEnSoejle::Tvetydig : TEnSoejle::Ja;
+}
+
 // Tab first, then ';', then ',': the first that splits most lines alike. A
-// block with ';' or tabs may carry decimal commas, which a split on ',' would tear apart.
-char FindSeparator(std::string_view tekst, bool udklip) {
-    if (udklip && tekst.find_first_of("\t;") == std::string_view::npos) {
-        auto linier = Proeve(tekst, '\t', ProeveLinier);
-        bool kommaTal = !linier.empty();
-        for (const auto& l : linier)
-            kommaTal = kommaTal && l.Felter.size() == 1 &&
-                       std::count(l.Felter[0].begin(), l.Felter[0].end(), ',') == 1 && ErTal(l.Felter[0], ',');
-        if (kommaTal) return '\t';
+// block with ';' or tabs may carry decimal commas, which a split on ',' would
+// tear apart; so would a column of Danish numbers, read as one column when
+// that reading explains every line. When a column of whole number pairs
+// ("1,2") could be either, one column wins, and where two columns would
+// also fit the table `note` tells the student which reading was used.
+char FindSeparator(std::string_view tekst, int inddatavariabler, std::string& note) {
+    if (tekst.find_first_of("\t;") == std::string_view::npos) {
+        const TEnSoejle en = SomEnKommaSoejle(tekst);
+        if (en == TEnSoejle::Ja) return '\t';
+        if (en == TEnSoejle::Tvetydig) {
+            if (inddatavariabler != 1)
+                note = "Hver linie er l\xE6st som \xE9t tal med decimalkomma (\xE9n s\xF8jle), ikke som to hele tal "
+                       "adskilt af komma. Var det to s\xF8jler, s\xE5 fortryd og v\xE6lg komma som separator under "
+                       "\"Importer data...\".";
+            return '\t';
+        }
     }
     for (char sep : {'\t', ';', ','}) {
         auto poster = Proeve(tekst, sep, ProeveLinier);
@@ -294,7 +352,7 @@ void DelOverskrift(std::string_view tekst, std::string& navn, std::string& enhed
 TImportResultat LaesDataTekst(std::string_view bytes, const TImportValg& valg) {
     TImportResultat r;
     const std::string tekst = Afkod(bytes, valg.Tegnsaet, r);
-    r.Separator = valg.Separator ? valg.Separator : FindSeparator(tekst, valg.Udklip);
+    r.Separator = valg.Separator ? valg.Separator : FindSeparator(tekst, valg.Inddatavariabler, r.Note);
     const bool kommaMuligt = valg.DecimalTegn ? valg.DecimalTegn == ',' : r.Separator != ',';
 
     // Header lines: the lines above the first row of numbers.
@@ -326,7 +384,7 @@ TImportResultat LaesDataTekst(std::string_view bytes, const TImportValg& valg) {
     if (hoved >= 1) {
         navne = &proeve[static_cast<size_t>(hoved - 1)];
         if (hoved >= 2 && proeve[static_cast<size_t>(hoved - 2)].Felter.size() == navne->Felter.size() &&
-            navne->Felter.size() > 1 && LignerEnheder(*navne)) {
+            (navne->Felter.size() > 1 || IKlammer(navne->Felter[0])) && LignerEnheder(*navne)) {
             enheder = navne;
             navne = &proeve[static_cast<size_t>(hoved - 2)];
         }

@@ -23,11 +23,13 @@ struct TImportValg {
     char DecimalTegn = 0;  // '.' or ','
     TTegnsaetValg Tegnsaet = TTegnsaetValg::Auto;
     THovedValg Hoved = THovedValg::Auto;
-    // Text from the clipboard. Spreadsheets put tabs between the cells they
-    // copy, so there a block without tabs or ';' whose every line is one
-    // number with a decimal comma is a column of such numbers ("1,5" is one and
-    // a half, not 1 and 5). In a file the same lines are two columns.
-    bool Udklip = false;
+    // How many input variables the table has from the column the block is
+    // meant for; 0 when not known. A block without tabs or ';' whose every line
+    // is one number with a decimal comma is a column of such numbers ("1,5" is
+    // one and a half, not 1 and 5), also where its whole number pairs ("1,2")
+    // could be two columns; then Note says so, unless one variable is left,
+    // where two columns would not fit anyway.
+    int Inddatavariabler = 0;
 };
 
 // A rectangular block of cell texts (Windows-1252), rows of the source in order.
@@ -54,6 +56,7 @@ struct TImportResultat {
     bool Bom = false;   // a byte order mark was found and dropped
     int HovedLinier = 0;  // lines above the values (names, units, logger notes)
     std::string Besked;   // not empty when the text is far too large to be a table (Data is then empty)
+    std::string Note;     // one line for the student when the block could also have been read otherwise
     std::vector<TKolonneNavn> Hoved;  // one per column when there is a header
     TCelleBlok Data;                  // the values, header lines left out, empty lines skipped
     // The first 20 lines as they will be read, header lines included

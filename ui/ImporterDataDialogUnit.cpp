@@ -120,9 +120,17 @@ TImportValg TImporterDataDialog::Valg() const {
 
 void TImporterDataDialog::Laes(bool foerste) {
     if (!foerste) variabler_ = Variabler();
-    resultat_ = LaesDataTekst(bytes_, foerste ? TImportValg{} : Valg());
+    TImportValg valg = Valg();
+    if (foerste) {
+        valg = TImportValg{};
+        valg.Inddatavariabler = std::min(p_.Tabeller[tabel_].AntalInddata, MaksVariable);
+    }
+    resultat_ = LaesDataTekst(bytes_, valg);
     opdaterer_ = true;
     if (foerste) {
+        // Said while the separator found is kept; a separator chosen by hand needs no note.
+        note_ = resultat_.Note;
+        noteSeparator_ = resultat_.Separator;
         SeparatorComboBox->setCurrentIndex(Indeks(Separatorer, 3, resultat_.Separator));
         DecimalTegnComboBox->setCurrentIndex(Indeks(DecimalTegn, 2, resultat_.DecimalTegn));
         // Plain ASCII reads the same either way: UTF-8, the usual today, is shown.
@@ -221,6 +229,7 @@ void TImporterDataDialog::VisForhaandsvisning() {
                        .arg(linier.size())
                        .arg(tabel_)
                        .arg(inddata);
+        if (!note_.empty() && resultat_.Separator == noteSeparator_) oversigt += '\n' + TilQString(note_);
     }
     OversigtLabel->setText(oversigt);
 }

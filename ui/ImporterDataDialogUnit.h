@@ -45,4 +45,6 @@ private:
     std::vector<QComboBox*> kolonneValg_;
     std::vector<int> variabler_;  // kept while the preview is rebuilt
     bool opdaterer_ = false;
+    std::string note_;  // how the file was read where it could also be read otherwise
+    char noteSeparator_ = 0;
 };

@@ -182,7 +182,8 @@ void TPlotvikForm::IndsaetTekst(int t, const QString& tekst) {
     MatrixCelle(type, r, c, v, k);
 
     TImportValg laes;
-    laes.Udklip = true;
+    // A column of whole number pairs reads as two columns only where one is not left.
+    if (type != 'R') laes.Inddatavariabler = std::max(0, Projekt.Tabeller[t].AntalInddata - std::max(v, 1) + 1);
     laes.Tegnsaet = TTegnsaetValg::Utf8;
     const QByteArray utf8 = tekst.toUtf8();
     const TImportResultat blok = LaesDataTekst(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), laes);
@@ -203,5 +204,6 @@ void TPlotvikForm::IndsaetTekst(int t, const QString& tekst) {
         return;
     }
     SkrivCelleblok(t, ind);
+    if (!blok.Note.empty()) Flade().Informationsboks(blok.Note);
 }
 

@@ -36,7 +36,8 @@ TEST(DataImport, FindsSeparatorDecimalSignAndHeader) {
         {"semicolon, decimal comma", "1,5;2\n3;4,25\n", ';', ',', 0, {{"1,5", "2"}, {"3", "4,25"}}},
         {"semicolon, decimal point", "t;x\n0.5;1.25\n1.0;2.5\n", ';', '.', 1, {{"0.5", "1.25"}, {"1.0", "2.5"}}},
         {"comma separated means decimal point", "a,b\n1.5,2\n3,4.5\n", ',', '.', 0 + 1, {{"1.5", "2"}, {"3", "4.5"}}},
-        {"a block without ; or tab splits on commas", "1,5\n2,5\n", ',', '.', 0, {{"1", "5"}, {"2", "5"}}},
+        {"commas and points: a comma separated file", "1.5,2,3\n2.5,4,6\n", ',', '.', 0,
+         {{"1.5", "2", "3"}, {"2.5", "4", "6"}}},
         {"one column of numbers", "1.5\n2\n3e2\n", '\t', '.', 0, {{"1.5"}, {"2"}, {"3e2"}}},
         {"CR line ends and no last line end", "1;2\r3;4", ';', '.', 0, {{"1", "2"}, {"3", "4"}}},
         {"empty lines are skipped", "\n1;2\n\n  \n3;4\n\n", ';', '.', 0, {{"1", "2"}, {"3", "4"}}},
@@ -55,6 +56,54 @@ TEST(DataImport, FindsSeparatorDecimalSignAndHeader) {
         EXPECT_EQ(r.HovedLinier, t.hoved);
         EXPECT_EQ(Som(r.Data), t.data);
     }
+}
+
+// A column copied from a Danish spreadsheet has decimal commas: it is one
+// column wherever that reading explains every line; a pair of whole numbers
+// could be two columns and is, when only that fits, said in a note otherwise.
+TEST(DataImport, OneColumnWithDecimalCommas) {
+    struct {
+        const char* navn;
+        std::string tekst;
+        int inddata;  // input variables from the target column, 0 unknown
+        char sep, dec;
+        int hoved;
+        Raekker data;
+        bool note;
+    } tilfaelde[] = {
+        {"a column with its header", "t\n0,1\n0,2\n0,3\n", 1, '\t', ',', 1, {{"0,1"}, {"0,2"}, {"0,3"}}, false},
+        {"the same without a header", "0,1\n0,2\n0,3\n", 1, '\t', ',', 0, {{"0,1"}, {"0,2"}, {"0,3"}}, false},
+        {"whole numbers among the decimals", "t (s)\n0\n0,5\n1\n1,5\n", 2, '\t', ',', 1,
+         {{"0"}, {"0,5"}, {"1"}, {"1,5"}}, false},
+        {"signs and exponents", "v [m/s]\n-2,25\n1,5E-3\n+4\n", 0, '\t', ',', 1, {{"-2,25"}, {"1,5E-3"}, {"+4"}}, false},
+        {"CRLF and a last empty line", "t\r\n0,1\r\n0,25\r\n\r\n", 1, '\t', ',', 1, {{"0,1"}, {"0,25"}}, false},
+        {"names, then units in brackets", "t\n[s]\n0,5\n1,5\n", 1, '\t', ',', 2, {{"0,5"}, {"1,5"}}, false},
+        {"two columns with tabs and decimal commas", "L\tT\n0,2\t0,90\n0,4\t1,27\n", 1, '\t', ',', 1,
+         {{"0,2", "0,90"}, {"0,4", "1,27"}}, false},
+        {"a comma separated file with decimal points", "t,v\n0.1,2.5\n0.2,3\n", 2, ',', '.', 1,
+         {{"0.1", "2.5"}, {"0.2", "3"}}, false},
+        {"a header of two names splits on commas", "t,v\n1,2\n3,4\n", 2, ',', '.', 1, {{"1", "2"}, {"3", "4"}}, false},
+        {"ambiguous pairs, one variable left", "1,2\n3,4\n", 1, '\t', ',', 0, {{"1,2"}, {"3,4"}}, false},
+        {"ambiguous pairs, two variables", "1,2\n3,4\n", 2, '\t', ',', 0, {{"1,2"}, {"3,4"}}, true},
+        {"ambiguous pairs, variables not known", "1,2\n3,4\n", 0, '\t', ',', 0, {{"1,2"}, {"3,4"}}, true},
+        {"three fields a line are no decimal numbers", "1,2,3\n4,5,6\n", 3, ',', '.', 0,
+         {{"1", "2", "3"}, {"4", "5", "6"}}, false},
+    };
+    for (const auto& t : tilfaelde) {
+        SCOPED_TRACE(t.navn);
+        TImportValg v;
+        v.Inddatavariabler = t.inddata;
+        TImportResultat r = LaesDataTekst(t.tekst, v);
+        EXPECT_EQ(r.Separator, t.sep);
+        EXPECT_EQ(r.DecimalTegn, t.dec);
+        EXPECT_EQ(r.HovedLinier, t.hoved);
+        EXPECT_EQ(Som(r.Data), t.data);
+        EXPECT_EQ(!r.Note.empty(), t.note) << r.Note;
+    }
+    TImportResultat r = LaesDataTekst("t\n[s]\n0,5\n");
+    ASSERT_EQ(r.Hoved.size(), 1u);
+    EXPECT_EQ(r.Hoved[0].Navn, "t");
+    EXPECT_EQ(r.Hoved[0].Enhed, "s");
 }
 
 TEST(DataImport, HeaderNamesAndUnits) {

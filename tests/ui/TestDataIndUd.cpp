@@ -81,6 +81,45 @@ TEST_F(DataIndUd, ASpreadsheetBlockWithDecimalCommasAndAHeaderGoesIntoPendulAndC
     for (int m = 1; m <= 6; ++m) EXPECT_NEAR(Tal(Celle(1, m, 2)), a[m - 1], 0.0005) << m;
 }
 
+TEST_F(DataIndUd, AColumnWithDecimalCommasPastesAsOneColumn) {
+    // Pendul has two input variables: pairs of whole numbers could fill both
+    // from the first, not from the second.
+    const std::string note = "Hver linie er l" + Ae + "st som \xE9t tal med decimalkomma (\xE9n s" + Oe +
+                             "jle), ikke som to hele tal adskilt af komma. Var det to s" + Oe + "jler, s\xE5 fortryd og v" +
+                             Ae + "lg komma som separator under \"Importer data...\".";
+    struct Raekke {
+        const char* navn;
+        QString blok;
+        int soejle;  // the grid column pasted into
+        std::vector<std::string> celler;
+        bool note;
+    };
+    const std::vector<Raekke> raekker = {
+        {"a column with its header, two variables left", QStringLiteral("t\n0,1\n0,2\n0,3\n"), 0, {"0,1", "0,2", "0,3"}, true},
+        {"the same into the last variable", QStringLiteral("t\n0,1\n0,2\n0,3\n"), 1, {"0,1", "0,2", "0,3"}, false},
+        {"whole numbers among decimals, CRLF", QStringLiteral("0\r\n0,5\r\n1,25\r\n\r\n"), 0, {"0", "0,5", "1,25"}, false},
+    };
+    for (const Raekke& r : raekker) {
+        SCOPED_TRACE(r.navn);
+        HentPendul();
+        flade.Vist.clear();
+        form->SaetProgramstyring(1, false);
+        QTableView* g = form->TabelGrid[1];
+        g->setCurrentIndex(g->model()->index(1, r.soejle));
+        Udklip(r.blok);
+        TastPaa(g, Qt::Key_V);
+        for (int m = 1; m <= 3; ++m) EXPECT_EQ(Celle(1, m, r.soejle), r.celler[m - 1]) << m;
+        EXPECT_EQ(form->AntalMaalingerSpinEdit[1]->value(), 5);
+        if (r.note) {
+            ASSERT_EQ(flade.Vist.size(), 1u);
+            EXPECT_EQ(flade.Vist[0].Art, Boks::Information);
+            EXPECT_EQ(flade.Vist[0].Tekst, note);
+        } else {
+            EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
+        }
+    }
+}
+
 TEST_F(DataIndUd, ABlockWithOneBadCellLeavesTheTableAsItWasAndNamesTheCell) {
     PendulMed(QStringLiteral("0,2\t0,9\n0,4\t1,3\n"));
     ASSERT_TRUE(flade.Vist.empty());
