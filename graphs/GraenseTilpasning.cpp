@@ -13,8 +13,7 @@
 
 namespace plotvik {
 
-const char* const IngenPunkterSes =
-    "Ingen punkter ligger inden for gr\xE6nserne - tryk p\xE5 \"Tilpas gr\xE6nser\"";
+const char* const TilpasHenvisning = " - tryk p\xE5 \"Tilpas gr\xE6nser\"";
 const char* const IntetAtTilpasse = "Der er ingen punkter at tilpasse gr\xE6nserne til";
 
 namespace {
@@ -278,14 +277,26 @@ void TilpasGraenserKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, in
     TegnGrafKnap(p, arkene, tt, s);
 }
 
-void MeldHvisIngenPunkterSes(TGrafArk& ark, const TTegneTilstand& tt, int s) {
+std::string PunkterUdenforLinje(int udenfor, int alle) {
+    const std::string n = std::to_string(alle);
+    if (udenfor >= alle) return "Ingen af de " + n + " punkter ligger inden for gr\xE6nserne" + TilpasHenvisning;
+    return std::to_string(udenfor) + " af " + n + " punkter ligger uden for gr\xE6nserne" + TilpasHenvisning;
+}
+
+void FjernPunkterUdenfor(TGrafArk& ark) {
+    const std::string slut(TilpasHenvisning);
+    std::erase_if(ark.Resultater, [&slut](const std::string& l) { return l.ends_with(slut); });
+}
+
+void MeldPunkterUdenfor(TGrafArk& ark, const TTegneTilstand& tt, int s) {
     if (tt.Punkter.empty() || s < 1 || s > 3) return;
-    // A word from an earlier pass goes; it comes back at the end while nothing shows.
-    std::erase(ark.Resultater, std::string(IngenPunkterSes));
+    FjernPunkterUdenfor(ark);
     const TVindue& v = tt.Grafik.WindowEntry(s);
+    int udenfor = 0;
     for (const TPunkt& p : tt.Punkter)
-        if (p.x >= v.XMin && p.x <= v.XMax && p.y >= v.YMin && p.y <= v.YMax) return;
-    ark.Resultater.push_back(IngenPunkterSes);
+        if (!(p.x >= v.XMin && p.x <= v.XMax && p.y >= v.YMin && p.y <= v.YMax)) ++udenfor;
+    const int alle = int(tt.Punkter.size());
+    if (2 * udenfor > alle) ark.Resultater.push_back(PunkterUdenforLinje(udenfor, alle));
 }
 
 }  // namespace plotvik

@@ -16,8 +16,11 @@
 
 namespace plotvik {
 
-// The results line added when every point of the graph lies outside the picture.
-extern const char* const IngenPunkterSes;
+// The end of the results line that tells how many points lie outside the
+// picture; the line is "<u> af <n> punkter ligger uden for grænserne" or, when
+// not one shows, "Ingen af de <n> punkter ligger inden for grænserne", then this.
+extern const char* const TilpasHenvisning;
+std::string PunkterUdenforLinje(int udenfor, int alle);
 // The information box of "Tilpas grænser" when there is nothing to fit to.
 extern const char* const IntetAtTilpasse;
 
@@ -71,10 +74,12 @@ void SkrivGraenser(TGrafArk& ark, const TGraenser& g);
 // TegnGrafKnap. Every message through Flade().
 void TilpasGraenserKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int ark);
 
-// After a "Tegn graf" pass of sheet s: when the pass had points and not one
-// of them lies inside the picture, adds IngenPunkterSes to the results; a
-// copy from an earlier pass is taken out first, so the line is there once,
-// and only while nothing shows.
-void MeldHvisIngenPunkterSes(TGrafArk& ark, const TTegneTilstand& tt, int s);
+// After a "Tegn graf" pass of sheet s: when more than half of the pass's
+// points lie outside the picture (its limits and their tenth of margin), the
+// line of PunkterUdenforLinje is added to the results. A line from an earlier
+// pass is taken out first, so it is there once, and only while it is true.
+void MeldPunkterUdenfor(TGrafArk& ark, const TTegneTilstand& tt, int s);
+// Takes that line out (a zoom leaves points outside on purpose).
+void FjernPunkterUdenfor(TGrafArk& ark);
 
 }  // namespace plotvik

@@ -382,7 +382,7 @@ void TegnGrafKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int s) {
             *graenser[i] = v;
         }
         TegnTabelGraf(p, arkene, tt, t, k);
-        MeldHvisIngenPunkterSes(ark, tt, s);
+        MeldPunkterUdenfor(ark, tt, s);
     } catch (const std::exception& e) {
         Flade().Fejlboks(e.what());
     }

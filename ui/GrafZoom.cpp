@@ -36,7 +36,8 @@ bool TGrafZoom::eventFilter(QObject* o, QEvent* e) {
             side_->ZoomOmPixel(p.x(), p.y(), std::pow(HjulFaktor, delta / 120.0));
             return true;
         }
-        case QEvent::MouseButtonPress: {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {  // a double click would reach the press handler otherwise
             auto* m = static_cast<QMouseEvent*>(e);
             const bool hoejre = m->button() == Qt::RightButton;
             const bool ctrlVenstre = m->button() == Qt::LeftButton && (m->modifiers() & Qt::ControlModifier);
@@ -95,7 +96,12 @@ void TGrafArkSide::SaetGraenserOgTegn(double xmin, double xmax, double ymin, dou
     xmaxEdit->setText(TilQString(GraenseTekst(xmax)));
     yminEdit->setText(TilQString(GraenseTekst(ymin)));
     ymaxEdit->setText(TilQString(GraenseTekst(ymax)));
-    TegnGrafButtonClick();
+    // "Tegn graf", without its word about points outside: a zoom leaves them out on purpose.
+    if (!tegning_.TegnFourierGraf) TilslutFourier(tegning_);
+    TagTilbage();
+    TegnGrafKnap(p_, arkene_, tegning_, ark_);
+    FjernPunkterUdenfor(Data());
+    Vis();
 }
 
 void TGrafArkSide::ZoomOmPixel(int px, int py, double faktor) {

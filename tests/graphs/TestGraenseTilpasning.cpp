@@ -171,14 +171,12 @@ TEST(TilpasGraenser, KnapWritesTheFieldsAndTellsWhenNothingShows) {
     a.YMinTekst = "0";
     a.YMaxTekst = "6";
 
-    // The project's own limits: every point lies far outside; drawn twice, one line.
+    // The project's own limits: only (0, 0) shows; drawn twice, one line.
+    const std::string linje = "2 af 3 punkter ligger uden for gr\xE6nserne - tryk p\xE5 \"Tilpas gr\xE6nser\"";
     TegnGrafKnap(p, arkene, tt, 1);
     TegnGrafKnap(p, arkene, tt, 1);
-    EXPECT_EQ(std::count(a.Resultater.begin(), a.Resultater.end(), std::string(IngenPunkterSes)), 1);
-    EXPECT_EQ(std::string(IngenPunkterSes),
-              "Ingen punkter ligger inden for gr\xE6nserne - tryk p\xE5 \"Tilpas gr\xE6nser\"");
+    EXPECT_EQ(a.Resultater, std::vector<std::string>{linje});
 
-    a.Resultater.clear();
     TilpasGraenserKnap(p, arkene, tt, 1);
     EXPECT_EQ(a.XMinTekst, "0");
     EXPECT_EQ(a.XMaxTekst, "2000");
@@ -201,4 +199,31 @@ TEST(TilpasGraenser, KnapWritesTheFieldsAndTellsWhenNothingShows) {
     TilpasGraenserKnap(p, arkene, tt, 2);
     ASSERT_EQ(flade.Vist.size(), 1u);
     EXPECT_EQ(flade.Vist[0].Tekst, "Der er ingen graf defineret i tabel: 1 til GrafArk: 2");
+}
+
+TEST(TilpasGraenser, TellsWhenMostPointsAreOutside) {
+    // The picture of limits 0..10 x 0..10 is the window -1..11 x -1..11. The
+    // list holds a line of its own and a word from an earlier pass.
+    const std::string slut = " - tryk p\xE5 \"Tilpas gr\xE6nser\"";
+    const std::string egen = "Regressionslinie:", gammel = "9 af 9 punkter ligger uden for gr\xE6nserne" + slut;
+    struct Raekke {
+        std::vector<TPunkt> punkter;
+        std::vector<std::string> forventet;
+    };
+    const std::vector<Raekke> tabel = {
+        {{{20, 5}, {5, -2}, {-1.5, 30}}, {egen, "Ingen af de 3 punkter ligger inden for gr\xE6nserne" + slut}},
+        {{{20, 5}, {5, 12}, {30, 1}, {11, 11}}, {egen, "3 af 4 punkter ligger uden for gr\xE6nserne" + slut}},
+        {{{20, 5}, {5, 12}, {0, 0}, {-1, -1}}, {egen}},  // half outside: nothing is said
+        {{{5, 5}}, {egen}},
+        {{}, {egen, gammel}},  // no points (a pass that failed): the list stays
+    };
+    for (const Raekke& r : tabel) {
+        TGrafArk ark;
+        ark.Resultater = {egen, gammel};
+        TTegneTilstand tt;
+        tt.Grafik.SetWindow(1, -1, -1, 11, 11);
+        tt.Punkter = r.punkter;
+        MeldPunkterUdenfor(ark, tt, 1);
+        EXPECT_EQ(ark.Resultater, r.forventet) << r.punkter.size();
+    }
 }
