@@ -277,10 +277,12 @@ void TilpasGraenserKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, in
     TegnGrafKnap(p, arkene, tt, s);
 }
 
-std::string PunkterUdenforLinje(int udenfor, int alle) {
+std::string PunkterUdenforLinje(int synlige, int alle) {
     const std::string n = std::to_string(alle);
-    if (udenfor >= alle) return "Ingen af de " + n + " punkter ligger inden for gr\xE6nserne" + TilpasHenvisning;
-    return std::to_string(udenfor) + " af " + n + " punkter ligger uden for gr\xE6nserne" + TilpasHenvisning;
+    if (alle == 1) return std::string("Punktet ligger uden for gr\xE6nserne") + TilpasHenvisning;
+    if (synlige <= 0) return "Ingen af de " + n + " punkter ligger inden for gr\xE6nserne" + TilpasHenvisning;
+    return "Kun " + std::to_string(synlige) + " af de " + n + " punkter ligger inden for gr\xE6nserne" +
+           TilpasHenvisning;
 }
 
 void FjernPunkterUdenfor(TGrafArk& ark) {
@@ -292,11 +294,12 @@ void MeldPunkterUdenfor(TGrafArk& ark, const TTegneTilstand& tt, int s) {
     if (tt.Punkter.empty() || s < 1 || s > 3) return;
     FjernPunkterUdenfor(ark);
     const TVindue& v = tt.Grafik.WindowEntry(s);
-    int udenfor = 0;
+    int synlige = 0;
     for (const TPunkt& p : tt.Punkter)
-        if (!(p.x >= v.XMin && p.x <= v.XMax && p.y >= v.YMin && p.y <= v.YMax)) ++udenfor;
+        if (p.x >= v.XMin && p.x <= v.XMax && p.y >= v.YMin && p.y <= v.YMax) ++synlige;
     const int alle = int(tt.Punkter.size());
-    if (2 * udenfor > alle) ark.Resultater.push_back(PunkterUdenforLinje(udenfor, alle));
+    // One lone marker (often the origin, hidden where the axes cross) shows nothing of the data.
+    if (synlige < alle && synlige <= 1) ark.Resultater.push_back(PunkterUdenforLinje(synlige, alle));
 }
 
 }  // namespace plotvik

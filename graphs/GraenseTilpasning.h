@@ -16,11 +16,12 @@
 
 namespace plotvik {
 
-// The end of the results line that tells how many points lie outside the
-// picture; the line is "<u> af <n> punkter ligger uden for grænserne" or, when
-// not one shows, "Ingen af de <n> punkter ligger inden for grænserne", then this.
+// The end of the results line that tells that (almost) no point lies inside
+// the picture: "Ingen af de <n> punkter ligger inden for grænserne" or
+// "Kun 1 af de <n> punkter ligger inden for grænserne" ("Punktet ligger uden
+// for grænserne" for a single point), then this.
 extern const char* const TilpasHenvisning;
-std::string PunkterUdenforLinje(int udenfor, int alle);
+std::string PunkterUdenforLinje(int synlige, int alle);
 // The information box of "Tilpas grænser" when there is nothing to fit to.
 extern const char* const IntetAtTilpasse;
 
@@ -74,9 +75,9 @@ void SkrivGraenser(TGrafArk& ark, const TGraenser& g);
 // TegnGrafKnap. Every message through Flade().
 void TilpasGraenserKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int ark);
 
-// After a "Tegn graf" pass of sheet s: when more than half of the pass's
-// points lie outside the picture (its limits and their tenth of margin), the
-// line of PunkterUdenforLinje is added to the results. A line from an earlier
+// After a "Tegn graf" pass of sheet s: when some of the pass's points lie
+// outside the picture (its limits and their tenth of margin) and at most one
+// lies inside, the line of PunkterUdenforLinje is added to the results. A line from an earlier
 // pass is taken out first, so it is there once, and only while it is true.
 void MeldPunkterUdenfor(TGrafArk& ark, const TTegneTilstand& tt, int s);
 // Takes that line out (a zoom leaves points outside on purpose).

@@ -172,7 +172,7 @@ TEST(TilpasGraenser, KnapWritesTheFieldsAndTellsWhenNothingShows) {
     a.YMaxTekst = "6";
 
     // The project's own limits: only (0, 0) shows; drawn twice, one line.
-    const std::string linje = "2 af 3 punkter ligger uden for gr\xE6nserne - tryk p\xE5 \"Tilpas gr\xE6nser\"";
+    const std::string linje = "Kun 1 af de 3 punkter ligger inden for gr\xE6nserne - tryk p\xE5 \"Tilpas gr\xE6nser\"";
     TegnGrafKnap(p, arkene, tt, 1);
     TegnGrafKnap(p, arkene, tt, 1);
     EXPECT_EQ(a.Resultater, std::vector<std::string>{linje});
@@ -212,9 +212,11 @@ TEST(TilpasGraenser, TellsWhenMostPointsAreOutside) {
     };
     const std::vector<Raekke> tabel = {
         {{{20, 5}, {5, -2}, {-1.5, 30}}, {egen, "Ingen af de 3 punkter ligger inden for gr\xE6nserne" + slut}},
-        {{{20, 5}, {5, 12}, {30, 1}, {11, 11}}, {egen, "3 af 4 punkter ligger uden for gr\xE6nserne" + slut}},
-        {{{20, 5}, {5, 12}, {0, 0}, {-1, -1}}, {egen}},  // half outside: nothing is said
-        {{{5, 5}}, {egen}},
+        // (11, 11) lies on the window's corner: it shows.
+        {{{20, 5}, {5, 12}, {30, 1}, {11, 11}}, {egen, "Kun 1 af de 4 punkter ligger inden for gr\xE6nserne" + slut}},
+        {{{20, 5}, {5, 12}, {0, 0}, {-1, -1}}, {egen}},  // two show: nothing is said
+        {{{5, 5}}, {egen}},                              // the one point shows
+        {{{5, 50}}, {egen, "Punktet ligger uden for gr\xE6nserne" + slut}},
         {{}, {egen, gammel}},  // no points (a pass that failed): the list stays
     };
     for (const Raekke& r : tabel) {

@@ -121,7 +121,7 @@ TEST_F(TilpasGraenserUI, FitsTheImportedLogAndSaysWhenNothingShows) {
     std::vector<std::string> r = Resultater();
     ASSERT_FALSE(r.empty());
     // Only (0, 0) lies inside the project's limits.
-    EXPECT_EQ(r.back(), "60 af 61 punkter ligger uden for gr\xE6nserne - tryk p\xE5 \"Tilpas gr\xE6nser\"");
+    EXPECT_EQ(r.back(), "Kun 1 af de 61 punkter ligger inden for gr\xE6nserne - tryk p\xE5 \"Tilpas gr\xE6nser\"");
     EXPECT_EQ(CirklerISvg(), 1);
 
     auto* knap = Find<QPushButton>("TilpasGraenser1Button");
