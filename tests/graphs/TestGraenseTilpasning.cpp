@@ -44,9 +44,13 @@ const std::vector<Tilfaelde> Tabel = {
     //   y -0.75..-0.1: w 0.65, a fifth 0.13 >= 0.1 so the top goes to 0;
     //   M = 0.75, log10 = -0.12, step 0.1 -> [-0.8, 0].
     {"kun negative", {{-9.6, -0.75}, {-5, -0.3}, {-2.4, -0.1}}, {-10, -2, -0.8, 0}},
-    // Near the origin: x 0.5..7.3: w 6.8, a fifth 1.36 >= 0.5 -> starts at 0; step 1 -> [0, 8].
-    //   y 3..20: w 17, a fifth 3.4 >= 3 -> 0; M = 20, step 10 -> [0, 20].
-    {"naer origo", {{0.5, 3}, {7.3, 20}}, {0, 8, 0, 20}},
+    // Near the origin: x 12..95: w 83, a fifth 16.6 >= 12 -> starts at 0 (else [10, 100]);
+    //   M = 95, step 10 -> [0, 100].
+    //   y 0.15..0.9: w 0.75, a fifth 0.15 >= 0.15 -> 0 (else [0.1, 0.9]); step 0.1 -> [0, 0.9].
+    {"naer origo", {{12, 0.15}, {95, 0.9}}, {0, 100, 0, 0.9}},
+    // Just beyond a fifth: x 13..70: a fifth of 57 is 11.4 < 13, step 10 -> [10, 70];
+    //   y 1..2: a fifth 0.2 < 1, M = 2, step 1 -> [1, 2].
+    {"ikke naer nok", {{13, 1}, {70, 2}}, {10, 70, 1, 2}},
     // One point (3, 5): x [0, 6] (M 6, step 1); y [0, 10] (M = 10 gives step 1).
     {"et punkt", {{3, 5}}, {0, 6, 0, 10}},
     // One point at (-0.4, 0): x [-0.8, 0] (M 0.8, step 0.1); y 0 alone -> [-1, 1] (M 1, step 0.1).
@@ -201,7 +205,7 @@ TEST(TilpasGraenser, KnapWritesTheFieldsAndTellsWhenNothingShows) {
     EXPECT_EQ(flade.Vist[0].Tekst, "Der er ingen graf defineret i tabel: 1 til GrafArk: 2");
 }
 
-TEST(TilpasGraenser, TellsWhenMostPointsAreOutside) {
+TEST(TilpasGraenser, TellsWhenAtMostOnePointShows) {
     // The picture of limits 0..10 x 0..10 is the window -1..11 x -1..11. The
     // list holds a line of its own and a word from an earlier pass.
     const std::string slut = " - tryk p\xE5 \"Tilpas gr\xE6nser\"";
