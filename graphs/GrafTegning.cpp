@@ -9,6 +9,7 @@
 #include "core/Brugerflade.h"
 #include "core/PlotvikTyper.h"
 #include "graphs/FitRutiner.h"
+#include "graphs/GraenseTilpasning.h"
 #include "graphs/ModelFitTegning.h"
 #include "graphs/Rastrering.h"
 #include "graphs/Statistik.h"
@@ -381,6 +382,7 @@ void TegnGrafKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int s) {
             *graenser[i] = v;
         }
         TegnTabelGraf(p, arkene, tt, t, k);
+        MeldPunkterUdenfor(ark, tt, s);
     } catch (const std::exception& e) {
         Flade().Fejlboks(e.what());
     }

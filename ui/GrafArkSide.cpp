@@ -17,6 +17,7 @@
 #include "graphs/GrafVaerktoej.h"
 #include "ui/GrafBillede.h"
 #include "ui/GrafVisning.h"
+#include "ui/GrafZoom.h"
 #include "ui/Tegnsaet.h"
 #include "ui/ArkKontroller.h"
 
@@ -40,6 +41,8 @@ TGrafArkSide::TGrafArkSide(int ark, TProjekt& p, TGrafArkene& arkene, TTegneTils
     connect(TegnGrafButton, &QPushButton::clicked, this, [this] { TegnGrafButtonClick(); });
     connect(TegnFunktionButton, &QPushButton::clicked, this, [this] { TegnFunktionButtonClick(); });
     connect(StatistikCheckBox, &QCheckBox::clicked, this, [this] { StatistikCheckBoxClick(); });
+    connect(TilpasGraenserButton, &QPushButton::clicked, this, [this] { TilpasGraenserButtonClick(); });
+    zoom_ = new TGrafZoom(GrafBilledeWidget, this);
     connect(GrafBilledeWidget, &TGrafBillede::MusNed, this, &TGrafArkSide::MusNed);
     if (ark <= 2) {
         // Enter, or leaving the box with Tab, goes on to "Tegn graf".
@@ -51,6 +54,7 @@ TGrafArkSide::TGrafArkSide(int ark, TProjekt& p, TGrafArkene& arkene, TTegneTils
 TGrafArkSide::~TGrafArkSide() {
     // The controls go after this sheet's own part; their last signals must not reach it.
     for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
+    if (zoom_) GrafBilledeWidget->removeEventFilter(zoom_);
     // The engine's struct outlives the sheet; it must not keep the canvas.
     if (Data().Billede == &Visning->Tegneflade()) Data().Billede = nullptr;
 }
@@ -136,6 +140,10 @@ void TGrafArkSide::Opbyg() {
     TegnKunPunkterCheckBox = boks("Tegn kun punkter", "TegnKunPunkter%1CheckBox", x + 112, 215);
     BeholdGrafCheckBox = boks("Behold graf", "BeholdGraf%1CheckBox", x, 235);
     BeholdGrafCheckBox->setEnabled(false);
+    // Limits that hold the data, in one click; beside "Behold graf", above "Tegn Funktion".
+    TilpasGraenserButton = Knap(panel, QString::fromUtf8("Ti&lpas grænser"), N("TilpasGraenser%1Button", s),
+                                x + 120, 232, 110, 24);
+    felter.push_back(TilpasGraenserButton);
 
     TegnGrafButton = Knap(panel, QString::fromLatin1(s == 2 ? "Tegn Graf" : "Tegn graf"), N("TegnGraf%1Button", s), x,
                           259, 110, 25);

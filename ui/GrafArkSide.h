@@ -23,6 +23,7 @@ class QGroupBox;
 class QListWidget;
 class QMenu;
 class TGrafBillede;
+class TGrafZoom;
 namespace plotvik {
 class TGrafVisning;
 }
@@ -49,6 +50,12 @@ public:
     void TegnGrafButtonClick();
     void StatistikCheckBoxClick();
     void TegnFunktionButtonClick();
+    // "Tilpas grænser" and the zoom with the mouse (GrafZoom.cpp): the four
+    // limit fields are written and the sheet is drawn as by "Tegn graf".
+    void TilpasGraenserButtonClick();
+    void ZoomOmPixel(int px, int py, double faktor);
+    void ZoomTilPixelRektangel(int x1, int y1, int x2, int y2);
+    void SaetGraenserOgTegn(double xmin, double xmax, double ymin, double ymax);
 
     // ---- controls ----
     std::unique_ptr<plotvik::TGrafVisning> Visning;  // the picture: draw list and pixel image
@@ -63,6 +70,7 @@ public:
     QListWidget* GrafResultaterListBox = nullptr;
     QCheckBox *StatistikCheckBox = nullptr, *TegnKunPunkterCheckBox = nullptr, *BeholdGrafCheckBox = nullptr;
     QPushButton *TegnGrafButton = nullptr, *TegnFunktionButton = nullptr;
+    QPushButton* TilpasGraenserButton = nullptr;  // "Tilpas grænser"
 
 signals:
     // A press on the image, in image pixels: the graph tools work across sheets.
@@ -77,4 +85,5 @@ private:
     plotvik::TTegneTilstand& tegning_;
     // The fields that show once a table has been computed.
     std::vector<QWidget*> felter_;
+    TGrafZoom* zoom_ = nullptr;  // wheel and rectangle zoom on the image
 };

@@ -18,6 +18,7 @@ public:
     TGrafBillede(int ark, plotvik::TGrafVisning* visning, QWidget* parent = nullptr);
     int Ark() const { return ark_; }
     void SaetPopupMenu(QMenu* menu) { popup_ = menu; }
+    QMenu* PopupMenu() const { return popup_; }
     QSize sizeHint() const override;
 
 signals:

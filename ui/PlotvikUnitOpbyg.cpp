@@ -1,11 +1,13 @@
 // Builds the main window's menus and the graph images' pop-up menu, with the
 // captions, access keys and object names the program is known by.
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "ui/PlotvikUnit.h"
 #include "ui/GrafVisning.h"
+#include "ui/GrafZoom.h"
 #include "ui/PlotvikUnitIntern.h"
 
 namespace plotvik {
@@ -66,6 +68,10 @@ void OpbygMenuer(TPlotvikForm& f) {
     forbind(Punkt(mat, QStringLiteral("Find &DifferentialKvotient p\u00e5 graf"), "FindDifferentialKvotientMenuItem"), &TPlotvikForm::FindDifferentialKvotientMenuItemClick);
     forbind(Punkt(mat, QStringLiteral("Tegn &Tangent p\u00e5 graf"), "TegnTangentPaaGrafMenuItem"), &TPlotvikForm::TegnTangentPaaGrafMenuItemClick);
     forbind(Punkt(mat, QStringLiteral("&Areal under graf"), "ArealUnderGrafMenuItem"), &TPlotvikForm::ArealUnderGrafMenuItemClick);
+    mat->addSeparator();
+    QAction* tilpas = Punkt(mat, QString::fromUtf8("T&ilpas grænser"), "TilpasGraenserMenuItem");
+    tilpas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    QObject::connect(tilpas, &QAction::triggered, &f, [&f] { TilpasGraenserMenu(f); });
 
     QMenu* def = bar->addMenu(QStringLiteral("&Definer"));
     def->setObjectName(QStringLiteral("DefinerMenu"));
