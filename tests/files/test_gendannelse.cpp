@@ -156,6 +156,43 @@ TEST(Gendannelse, DamageIsFoundNeverACrash) {
     EXPECT_GT(refused, 2900);
 }
 
+// The window's own part (how it looked) comes back byte for byte; a file
+// written before that part existed still reads, with none.
+TEST(Gendannelse, TheWindowsPartComesBackAndAnOlderFileReadsWithoutIt) {
+    const TProjekt p = Session();
+    const struct {
+        const char* hvad;
+        std::string vindue;
+    } raekker[] = {
+        {"none", ""},
+        {"sheet and fields", "Ark=3\nGraf1=1\tv mod t\tGraftype: Regressionslinie\n"},
+        {"Danish letters and a NUL", std::string("Ark=6\n\xE6\xF8\xE5", 9) + std::string(1, '\0') + "x"},
+    };
+    for (const auto& r : raekker) {
+        SCOPED_TRACE(r.hvad);
+        TGendannelse g = TagGendannelse(p, Beskrivelse, 7);
+        g.Vindue = r.vindue;
+        const std::string bytes = SerialiserGendannelse(g);
+        EXPECT_EQ(SerialiserGendannelse(p, Beskrivelse, 7, r.vindue), bytes);
+        const TGendannelsesLaesning l = LaesGendannelse(bytes);
+        ASSERT_TRUE(l.Ok) << l.Besked;
+        EXPECT_EQ(l.Data.Vindue, r.vindue);
+        EXPECT_EQ(l.Data.Tabeller[1].Celler, g.Tabeller[1].Celler);
+    }
+    // The older layout: the body ends after the tables, and the header's
+    // length (bytes 12..19) and CRC (20..23) describe that shorter body.
+    const std::string ny = SerialiserGendannelse(TagGendannelse(p, Beskrivelse, 7));
+    ASSERT_EQ(ny.substr(ny.size() - 4), std::string(4, '\0'));  // an empty part: its length only
+    std::string gammel = ny.substr(0, ny.size() - 4);
+    const std::string krop = gammel.substr(24);
+    for (int i = 0; i < 8; ++i) gammel[12 + i] = static_cast<char>(std::uint64_t(krop.size()) >> (8 * i));
+    for (int i = 0; i < 4; ++i) gammel[20 + i] = static_cast<char>(Crc32(krop) >> (8 * i));
+    const TGendannelsesLaesning l = LaesGendannelse(gammel);
+    ASSERT_TRUE(l.Ok) << l.Besked;
+    EXPECT_TRUE(l.Data.Vindue.empty());
+    EXPECT_EQ(l.Data.Tabeller[1].Celler[1 * l.Data.Tabeller[1].Soejler + 2], "1.27x");  // row 2, column 3
+}
+
 TEST(Gendannelse, DamagedFileIsMovedAsideNeverOverwritten) {
     const std::string mappe = test::NyTempMappe("gendannelse_flyt");
     const std::string navn = mappe + "/gendannelse.bin";
