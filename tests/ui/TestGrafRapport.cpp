@@ -117,9 +117,9 @@ TEST_F(GrafRapport, ResizedTheGraphIsRedrawnReadAndTheSameAgainAtTheDefaultSize)
         EXPECT_NEAR(q.y(), p.y() * 919 / 489, 1e-9);
         EXPECT_NEAR(SortNaer(stor, int(std::nearbyint(q.x())), q.y()), q.y(), 1.0) << L;
     }
-    // Six described lines and the uncertainties of a and b; the list is not drawn
-    // again, only the picture.
-    EXPECT_EQ(Resultater().size(), 8u);
+    // Six described lines, the line "T = a*L + b" and the uncertainties of a and
+    // b; the list is not drawn again, only the picture.
+    EXPECT_EQ(Resultater().size(), 9u);
 
     // The read-value tool at pixel (434, 577) of the new size, by the line at L = 0.5:
     // L = 434 * 1.68 / 1349 - 0.04 = 0.5005, T = (919 - 577) * 3 / 919 + 0.25 = 1.3664.
