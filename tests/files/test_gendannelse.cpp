@@ -160,25 +160,13 @@ TEST(Gendannelse, DamageIsFoundNeverACrash) {
 // written before that part existed still reads, with none.
 TEST(Gendannelse, TheWindowsPartComesBackAndAnOlderFileReadsWithoutIt) {
     const TProjekt p = Session();
-    const struct {
-        const char* hvad;
-        std::string vindue;
-    } raekker[] = {
-        {"none", ""},
-        {"sheet and fields", "Ark=3\nGraf1=1\tv mod t\tGraftype: Regressionslinie\n"},
-        {"Danish letters and a NUL", std::string("Ark=6\n\xE6\xF8\xE5", 9) + std::string(1, '\0') + "x"},
-    };
-    for (const auto& r : raekker) {
-        SCOPED_TRACE(r.hvad);
-        TGendannelse g = TagGendannelse(p, Beskrivelse, 7);
-        g.Vindue = r.vindue;
-        const std::string bytes = SerialiserGendannelse(g);
-        EXPECT_EQ(SerialiserGendannelse(p, Beskrivelse, 7, r.vindue), bytes);
-        const TGendannelsesLaesning l = LaesGendannelse(bytes);
-        ASSERT_TRUE(l.Ok) << l.Besked;
-        EXPECT_EQ(l.Data.Vindue, r.vindue);
-        EXPECT_EQ(l.Data.Tabeller[1].Celler, g.Tabeller[1].Celler);
-    }
+    TGendannelse g = TagGendannelse(p, Beskrivelse, 7);
+    g.Vindue = std::string("Ark=3\nGraf1=1\tv mod t\t\xE6\xF8") + std::string(1, '\0');
+    const std::string bytes = SerialiserGendannelse(g);
+    EXPECT_EQ(SerialiserGendannelse(p, Beskrivelse, 7, g.Vindue), bytes);
+    const TGendannelsesLaesning med = LaesGendannelse(bytes);
+    ASSERT_TRUE(med.Ok) << med.Besked;
+    EXPECT_EQ(med.Data.Vindue, g.Vindue);
     // The older layout: the body ends after the tables, and the header's
     // length (bytes 12..19) and CRC (20..23) describe that shorter body.
     const std::string ny = SerialiserGendannelse(TagGendannelse(p, Beskrivelse, 7));
