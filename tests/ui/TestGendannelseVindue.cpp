@@ -81,6 +81,7 @@ TEST_F(GendannelseVindue, YesShowsTheWindowAsItWas) {
             EXPECT_EQ(form->XakseEdit[1]->text(), QStringLiteral("t"));
             EXPECT_EQ(form->xmaxEdit[1]->text(), QStringLiteral("0.5"));
             Klik(form->TegnGrafButton[1]);
+            ASSERT_GT(form->GrafResultaterListBox[1]->count(), 0);
             EXPECT_EQ(form->GrafResultaterListBox[1]->item(0)->text(), QStringLiteral("Regressionslinie:"));
         }
         // The file stays until the work is saved or another project loaded.
