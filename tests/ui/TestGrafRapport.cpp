@@ -24,6 +24,7 @@
 
 #include "FormTestHjaelp.h"
 #include "TestDialogHjaelp.h"
+#include "TestUdskrivHjaelp.h"
 #include "ui/GrafBillede.h"
 #include "ui/GrafVisning.h"
 
@@ -130,6 +131,31 @@ TEST_F(GrafRapport, ResizedTheGraphIsRedrawnReadAndTheSameAgainAtTheDefaultSize)
 
     Stoerrelse(800, 570);
     EXPECT_EQ(form->GrafImage[1], foer);
+}
+
+// With the other graph sheets never shown, printing the sheet or grabbing the
+// window leaves the picture at its widget's size: "Tegn graf" draws the line
+// where it lies at 550 x 490 (at L = 1.2 it is right of the 394 pixels a
+// stale size would give), and a sheet shown later takes its own widget's size.
+TEST_F(GrafRapport, PrintingOrGrabbingKeepsThePictureAtItsWidgetsSize) {
+    for (bool udskriv : {true, false}) {
+        NytVindue();
+        SaetGlat(false);
+        TegnPendul();
+        PdfPrinter pdf(mappe + "/ark.pdf");
+        if (udskriv) {
+            Menu("UdskrivArkMenuItem");
+        } else {
+            (void)form->grab();
+        }
+        Klik(form->TegnGrafButton[1]);
+        ASSERT_EQ(form->GrafImage[1].size(), QSize(550, 490)) << udskriv;
+        const QPointF p = PaaLinjen(1.2, QSize(550, 490));
+        EXPECT_NEAR(SortNaer(form->GrafImage[1], int(std::nearbyint(p.x())), p.y()), p.y(), 1.0) << udskriv;
+        form->VisArk(4);
+        QApplication::processEvents();
+        EXPECT_EQ(form->GrafImage[2].size(), form->GrafBilledeWidget[2]->size()) << udskriv;
+    }
 }
 
 TEST_F(GrafRapport, ExportedAsPngSvgAndPdf) {
