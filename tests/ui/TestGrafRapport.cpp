@@ -133,10 +133,8 @@ TEST_F(GrafRapport, ResizedTheGraphIsRedrawnReadAndTheSameAgainAtTheDefaultSize)
     EXPECT_EQ(form->GrafImage[1], foer);
 }
 
-// With the other graph sheets never shown, printing the sheet or grabbing the
-// window leaves the picture at its widget's size: "Tegn graf" draws the line
-// where it lies at 550 x 490 (at L = 1.2 it is right of the 394 pixels a
-// stale size would give), and a sheet shown later takes its own widget's size.
+// The other sheets never shown, a print or a grab leaves the picture at 550 x 490 (the
+// line at L = 1.2 lies right of a stale 394 pixels); a sheet shown later takes its own size.
 TEST_F(GrafRapport, PrintingOrGrabbingKeepsThePictureAtItsWidgetsSize) {
     for (bool udskriv : {true, false}) {
         NytVindue();
