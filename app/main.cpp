@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "ui/DanskeQtTekster.h"
 #include "ui/Kommandolinje.h"
 #include "ui/PlotvikUnit.h"
 #include "ui/QtFlade.h"
@@ -64,6 +65,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(PLOTVIK_VERSION));
     QApplication::setWindowIcon(ProgramIkon());
     QGuiApplication::setDesktopFileName(QStringLiteral("dk.plotvik.Plotvik"));
+    // "Ja", "Nej", "Annuller" and Danish file dialogs; without the files Qt's English texts remain.
+    plotvik::IndlaesDanskeQtTekster();
     // Read again without Qt's own options, which the first reading took as unknown.
     const TKommandolinje k = plotvik::LaesKommandolinje(QCoreApplication::arguments());
     if (const int slut = SvarPaaKommandolinje(k); slut >= 0) return slut;
@@ -89,8 +92,7 @@ int main(int argc, char* argv[]) {
     const std::string navn =
         k.ProjektFil.isEmpty() ? std::string() : plotvik::FraQString(QFileInfo(k.ProjektFil).absoluteFilePath());
     QTimer::singleShot(0, &form, [&form, navn] {
-        form.SoegGendannelse();
-        if (!navn.empty()) form.HentProjekt(navn);
+        form.StartMedProjekt(navn);
         plotvik::KoerTestKroge(form);
     });
     const int resultat = app.exec();

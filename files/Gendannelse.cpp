@@ -282,6 +282,7 @@ std::string Serialiser(const TGendannelse& g, size_t antalCeller, Celler celler)
         }
         celler(s, t);
     }
+    s.Tekst(g.Vindue);
     std::string_view krop(s.ud.data() + HovedLaengde, s.ud.size() - HovedLaengde);
     TSkriver h;
     h.ud.append(Maerke, 8);
@@ -307,8 +308,10 @@ std::string SerialiserGendannelse(const TGendannelse& g) {
     });
 }
 
-std::string SerialiserGendannelse(const TProjekt& p, std::string_view projektTekst, std::int64_t tidspunkt) {
-    const TGendannelse g = TagFelter(p, projektTekst, tidspunkt);
+std::string SerialiserGendannelse(const TProjekt& p, std::string_view projektTekst, std::int64_t tidspunkt,
+                                  std::string_view vindue) {
+    TGendannelse g = TagFelter(p, projektTekst, tidspunkt);
+    g.Vindue = std::string(vindue);
     size_t antal = 0;
     for (const auto& t : p.Tabeller) antal += static_cast<size_t>(t.Celler.Raekker()) * static_cast<size_t>(t.Celler.Soejler());
     return Serialiser(g, antal, [&](TSkriver& s, int t) {
@@ -381,6 +384,8 @@ TGendannelsesLaesning LaesGendannelse(std::string_view bytes) {
         t.Celler.reserve(n);
         for (size_t i = 0; i < n && l.ok; ++i) t.Celler.push_back(l.Celle());
     }
+    // The window's part came later: a file written before it ends here.
+    if (l.ok && l.Rest() > 0) g.Vindue = l.Tekst();
     if (!l.ok || l.Rest() != 0) {
         r.Data = {};
         r.Besked = Beskadiget;

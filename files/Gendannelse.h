@@ -38,6 +38,10 @@ struct TGendannelse {
     int AktivTabel = 0, AktivGraf = 0, Tilstand = 0;
     std::array<double, 23> KonstantVaerdi{};
     std::array<TGendannelsesTabel, 5> Tabeller{};  // 0 = constants
+    // What the window keeps of how it looked (the sheet in front, the graph
+    // sheets' fields), in its own words: read and written only by the window.
+    // A file without it restores the project alone.
+    std::string Vindue;
 };
 
 // What the project holds now, with the text sheet's text and the time.
@@ -47,8 +51,10 @@ TGendannelse TagGendannelse(const TProjekt& p, std::string_view projektTekst, st
 void AnvendGendannelse(TProjekt& p, const TGendannelse& g);
 
 std::string SerialiserGendannelse(const TGendannelse& g);
-// The same bytes as SerialiserGendannelse(TagGendannelse(p, ...)), without copying the cells first.
-std::string SerialiserGendannelse(const TProjekt& p, std::string_view projektTekst, std::int64_t tidspunkt);
+// The same bytes as SerialiserGendannelse(TagGendannelse(p, ...)) with the
+// window's part `vindue`, without copying the cells first.
+std::string SerialiserGendannelse(const TProjekt& p, std::string_view projektTekst, std::int64_t tidspunkt,
+                                  std::string_view vindue = {});
 
 struct TGendannelsesLaesning {
     bool Ok = false;

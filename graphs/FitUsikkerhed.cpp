@@ -4,6 +4,7 @@
 // text of the results list.
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "core/PlotvikTyper.h"
 #include "graphs/MindsteKvadrater.h"
@@ -140,8 +141,10 @@ TFitResultat LineaertFit(std::span<const TPunkt> punkter, const std::vector<Reel
 }  // namespace
 
 TFitResultat LinRegressionMedUsikkerhed(std::span<const TPunkt> punkter) {
+    // Named as Danish schools write the line, y = a*x + b: the slope first.
     TFitResultat r = PolynomiumsFitMedUsikkerhed(punkter, 1);
     if (r.Parametre.size() == 2) {
+        std::swap(r.Parametre[0], r.Parametre[1]);
         r.Parametre[0].Navn = "a";
         r.Parametre[1].Navn = "b";
     }

@@ -231,7 +231,7 @@ TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt
                 ark.Resultater.push_back("P[" + std::to_string(i) + "]=" + Tal(res.Koefficienter[i]));
             ListPolynomiumsStatistik(ark.Resultater, statistik, punkter, res.Koefficienter,
                                      graf.PolGrad);
-            ListPolynomiumsUsikkerhed(ark.Resultater, statistik, punkter, graf.PolGrad);
+            ListPolynomiumsUsikkerhed(ark.Resultater, statistik, punkter, graf.PolGrad, ark.XAkse, ark.YAkse);
             break;
         }
         case 'R': {
@@ -255,7 +255,7 @@ TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt
                                      (linie.a >= 0 ? " + " : " ") + Tal(linie.a));
             if (!vaerktoej) {
                 ListRegressionsStatistik(ark.Resultater, statistik, punkter, linie);
-                ListRegressionsUsikkerhed(ark.Resultater, statistik, punkter);
+                ListRegressionsUsikkerhed(ark.Resultater, statistik, punkter, ark.XAkse, ark.YAkse);
             }
             break;
         }

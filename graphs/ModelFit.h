@@ -28,7 +28,7 @@ struct TFitResultat {
 // from the data before it calls this).
 TFitResultat ModelFit(const std::string& model, const std::string& xNavn,
                       std::span<const TPunkt> punkter, std::span<const TParameter> start);
-TFitResultat LinRegressionMedUsikkerhed(std::span<const TPunkt> punkter);          // Parametre: a (intercept), b (slope)
+TFitResultat LinRegressionMedUsikkerhed(std::span<const TPunkt> punkter);          // Parametre: a (slope), b (intercept): y = a*x + b
 TFitResultat PolynomiumsFitMedUsikkerhed(std::span<const TPunkt> punkter, int grad); // Parametre: c0..c<grad>
 
 // The same with the project's constants: a name in the model that is one of

@@ -43,14 +43,16 @@ std::string XNavn(const TGrafDef& graf) {
     return ErNavn(x) ? x : "x";
 }
 
-// The uncertainty lines of a linear fit with p parameters.
+// The uncertainty lines of a linear fit with p parameters, under the line
+// `form` that names where each coefficient stands.
 void ListLineaer(std::vector<std::string>& linjer, const TFitResultat& r, std::size_t antal, int p,
-                 const std::vector<std::string>& navne) {
+                 const std::vector<std::string>& navne, const std::string& form) {
     if (int(antal) <= p) {
         linjer.push_back(ForFaaPunkterBesked);
         return;
     }
     if (!r.Ok) return;
+    linjer.push_back(form);
     for (std::size_t i = 0; i < r.Parametre.size() && i < navne.size(); ++i)
         linjer.push_back(MedUsikkerhed(navne[i], r.Parametre[i].Vaerdi, r.Parametre[i].Usikkerhed));
 }
@@ -116,18 +118,26 @@ TFitResultat TegnModelFit(const TProjekt& p, const TGrafDef& graf, TGrafArk& ark
     return r;
 }
 
-void ListRegressionsUsikkerhed(std::vector<std::string>& linjer, bool statistik, std::span<const TPunkt> punkter) {
+void ListRegressionsUsikkerhed(std::vector<std::string>& linjer, bool statistik, std::span<const TPunkt> punkter,
+                               const std::string& xAkse, const std::string& yAkse) {
     if (!statistik) return;
-    ListLineaer(linjer, LinRegressionMedUsikkerhed(punkter), punkter.size(), 2, {"a", "b"});
+    ListLineaer(linjer, LinRegressionMedUsikkerhed(punkter), punkter.size(), 2, {"a", "b"},
+                yAkse + " = a*" + xAkse + " + b");
 }
 
 void ListPolynomiumsUsikkerhed(std::vector<std::string>& linjer, bool statistik, std::span<const TPunkt> punkter,
-                               int grad) {
+                               int grad, const std::string& xAkse, const std::string& yAkse) {
     if (!statistik || grad < 0) return;
     const int d = std::min(grad, 10);
     std::vector<std::string> navne;
-    for (int i = 0; i <= d; ++i) navne.push_back("P[" + std::to_string(i) + "]");
-    ListLineaer(linjer, PolynomiumsFitMedUsikkerhed(punkter, d), punkter.size(), d + 1, navne);
+    std::string form = yAkse + " =";
+    for (int i = 0; i <= d; ++i) {
+        navne.push_back("P[" + std::to_string(i) + "]");
+        form += (i == 0 ? " " : " + ") + navne.back();
+        if (i >= 1) form += "*" + xAkse;
+        if (i >= 2) form += "^" + std::to_string(i);
+    }
+    ListLineaer(linjer, PolynomiumsFitMedUsikkerhed(punkter, d), punkter.size(), d + 1, navne, form);
 }
 
 }  // namespace plotvik

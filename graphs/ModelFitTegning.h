@@ -23,11 +23,16 @@ TFitResultat ModelFitAfGraf(const TProjekt& p, const TGrafDef& graf, std::span<c
 TFitResultat TegnModelFit(const TProjekt& p, const TGrafDef& graf, TGrafArk& ark, TBilledGrafik& g,
                           Laerred& l, std::span<const TPunkt> punkter, int N);
 
-// The lines "a = v ± u" and "b = v ± u" of the regression line (or why there are none).
+// The uncertainty lines of the regression line: first "<y> = a*<x> + b"
+// with the axes' texts, then "a = v ± u" (the slope) and "b = v ± u" (the
+// intercept), or why there are none.
 void ListRegressionsUsikkerhed(std::vector<std::string>& linjer, bool statistik,
-                               std::span<const TPunkt> punkter);
-// The lines "P[i] = v ± u" of the polynomial of degree grad (or why there are none).
+                               std::span<const TPunkt> punkter, const std::string& xAkse = "x",
+                               const std::string& yAkse = "y");
+// The same for the polynomial of degree grad: "<y> = P[0] + P[1]*<x> + P[2]*<x>^2 ..."
+// and the lines "P[i] = v ± u", named as the coefficients listed above them.
 void ListPolynomiumsUsikkerhed(std::vector<std::string>& linjer, bool statistik,
-                               std::span<const TPunkt> punkter, int grad);
+                               std::span<const TPunkt> punkter, int grad, const std::string& xAkse = "x",
+                               const std::string& yAkse = "y");
 
 }  // namespace plotvik

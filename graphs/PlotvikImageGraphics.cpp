@@ -113,6 +113,10 @@ void TBilledGrafik::SetWindow(int i, double xmin, double ymin, double xmax, doub
 void TBilledGrafik::SelectWindow(int i) {
     VindueNo = Indeks(i);
     Aktuelt = Vinduer[VindueNo];
+    // The sheet's own view port too, once it has one: each sheet's picture
+    // follows its own widget, so a sheet not shown may have another size.
+    const TViewPort& v = ViewPorte[VindueNo];
+    if (v.Hoejre > v.Venstre && v.Bund > v.Top) GoerViewPortAktuel(i);
     // The scale follows the window: otherwise a sheet redrawn with "Behold
     // graf", or read with the mouse, after another sheet was drawn would be
     // mapped with that sheet's scale. A window never set keeps the old scale.

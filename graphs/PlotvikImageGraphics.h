@@ -31,8 +31,9 @@ class TBilledGrafik {
 public:
     void SetViewPort(int i, int venstre, int top, int hoejre, int bund, TFarve farve);
     void SetWindow(int i, double xmin, double ymin, double xmax, double ymax);
-    // Takes the window of sheet i and recomputes the scale for the current view
-    // port (all three images have the same size, so each sheet keeps its own mapping).
+    // Takes the window of sheet i, makes view port i current once it has been
+    // set up (each sheet's image has its own size), and recomputes the scale,
+    // so each sheet keeps its own mapping.
     void SelectWindow(int i);
     // Makes view port i current, computes the scale from the current window,
     // moves the current point to the window's lower left corner and fills the rectangle.
@@ -40,9 +41,9 @@ public:
     // Makes view port i current and fills it; scale, window and current point stay.
     void ClearViewPort(Laerred& billede, int i);
 
-    // A new size of the images (all three have one size): view port i is
-    // stretched from the old to the new image size, as a redrawn sheet is
-    // (StraekInterval), and the scale follows when it is the current one.
+    // A new size of sheet i's image: view port i is stretched from the old to
+    // the new image size, as a redrawn sheet is (StraekInterval), and the
+    // scale follows when it is the current one.
     void TilpasViewPort(int i, int gammelBredde, int gammelHoejde, int nyBredde, int nyHoejde);
 
     // The current mapping, as the canvas's draw list keeps it.

@@ -5,6 +5,7 @@ PLOTVIK_PAKKER=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fon
                 libgsl-dev libfast-float-dev libfmt-dev
                 libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
                 xvfb xauth librsvg2-bin desktop-file-utils appstream dpkg-dev)
+PLOTVIK_PAKKER+=(qt6-translations-l10n)  # Qt's own texts (buttons, file dialogs) in Danish
 plotvik_installer() {
   local mangler=()
   for pakke in "${PLOTVIK_PAKKER[@]}" "$@"; do

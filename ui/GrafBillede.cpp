@@ -22,8 +22,17 @@ void TGrafBillede::paintEvent(QPaintEvent*) {
 
 void TGrafBillede::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (visning_) visning_->SaetStoerrelse(size());
+    // Only a shown picture follows its widget. A sheet never shown still has
+    // the size its page had before the layout reached it, and Qt delivers
+    // that size when the window is grabbed (a print, an export); it is taken
+    // up when the sheet is shown.
+    if (visning_ && isVisible()) visning_->SaetStoerrelse(size());
     update();
+}
+
+void TGrafBillede::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (visning_) visning_->SaetStoerrelse(size());
 }
 
 void TGrafBillede::mousePressEvent(QMouseEvent* e) {

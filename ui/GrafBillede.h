@@ -1,7 +1,8 @@
 // The widget of a graph image (Graf<s>Image): shows the sheet's picture at
 // the widget's size and the screen's device-pixel ratio, and reports mouse
 // presses in the picture's logical pixels; a right click also opens the
-// graph pop-up menu. A new size redraws the picture from its draw list.
+// graph pop-up menu. A new size of the shown widget redraws the picture from
+// its draw list; a hidden one leaves the picture as it is.
 #pragma once
 
 #include <QWidget>
@@ -28,6 +29,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     int ark_;

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QSettings>
 #include <cmath>
-#include <vector>
 
 #include "graphs/PlotvikImageGraphics.h"
 #include "ui/MalerLaerred.h"
@@ -15,7 +14,6 @@ const char* const GlatteLinjerNoegle = "Valgmuligheder/GlatteLinjer";
 
 namespace {
 int GlatIndstilling = -1;  // -1: not read from the settings yet
-std::vector<TGrafVisning*> Alle;  // every sheet's picture, to resize the sheets of one layer together
 }
 
 bool GlatteLinjer() {
@@ -35,10 +33,9 @@ TGrafVisning::TGrafVisning(TBilledGrafik& grafik, int ark, QSize stoerrelse)
       Pixel(Billede),
       Optager(Pixel, Liste_) {
     Billede.fill(Qt::white);
-    Alle.push_back(this);
 }
 
-TGrafVisning::~TGrafVisning() { std::erase(Alle, this); }
+TGrafVisning::~TGrafVisning() = default;
 
 void TGrafVisning::Ryd() {
     Billede.fill(Qt::white);
@@ -46,11 +43,6 @@ void TGrafVisning::Ryd() {
 }
 
 void TGrafVisning::SaetStoerrelse(QSize stoerrelse) {
-    for (TGrafVisning* v : Alle)
-        if (&v->Grafik == &Grafik) v->SaetEgenStoerrelse(stoerrelse);
-}
-
-void TGrafVisning::SaetEgenStoerrelse(QSize stoerrelse) {
     stoerrelse = stoerrelse.expandedTo(QSize(1, 1));
     if (stoerrelse == Billede.size()) return;
     const QSize gammel = Billede.size();

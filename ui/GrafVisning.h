@@ -38,17 +38,14 @@ public:
 
     // A white sheet and an empty list.
     void Ryd();
-    // A new logical size: the pixel image is drawn again from the list and
-    // the sheet's view port is stretched to it. The graph layer keeps one
-    // current view port for all sheets, so every sheet of the same layer
-    // follows at once, also one not shown.
+    // A new logical size of this sheet's picture: the pixel image is drawn
+    // again from the list and the sheet's view port is stretched to it. The
+    // other sheets keep theirs: each follows its own widget.
     void SaetStoerrelse(QSize stoerrelse);
     // What the screen shows at device-pixel ratio dpr.
     const QImage& Vist(qreal dpr);
 
 private:
-    void SaetEgenStoerrelse(QSize stoerrelse);
-
     TBilledGrafik& Grafik;
     int Ark;
     QImage Billede;

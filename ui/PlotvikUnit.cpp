@@ -87,6 +87,10 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
     connect(RedigerMemo, &QPlainTextEdit::textChanged, this, &TPlotvikForm::DataAendret);
     Ark[6] = TekstSide;
     for (int a = 1; a <= 6; ++a) SideKontrol->addTab(Ark[a], QString::fromLatin1(ArkTekster[a]));
+    // The sheet in front is part of what a restore shows again.
+    connect(SideKontrol, &QTabWidget::currentChanged, this, [this] {
+        if (HarArbejde()) DataAendret();
+    });
 
     FormCreate();
     OpretDialoger();

@@ -220,7 +220,8 @@ public:
     // "&Hent Projekt Fil" with the name already chosen (command line, dropped file, recent list).
     void HentProjekt(const std::string& navn);
     void FoerProjektHentes();                     // the save question and the fresh window
-    void LaesProjektInd(const std::string& navn); // reads the chosen file and sets up the window
+    // Reads the chosen file and sets up the window; with the constants' message and input unless told not to.
+    void LaesProjektInd(const std::string& navn, bool spoergOmKonstanter = true);
     std::string MemoTekst() const;    // the text sheet as Windows-1252 lines joined by '\n'
     void SaetMemoTekst(const std::string& tekst);
     void VisArk(int ark);             // brings sheet 1..6 to the front
@@ -246,9 +247,16 @@ public:
     // Autosave: every change of the data reaches the recovery file within two seconds.
     std::unique_ptr<TAutogem> Autogem;
     void DataAendret();
-    // At start: offers to restore unsaved work found in the recovery file.
-    void SoegGendannelse();
+    // At start: offers to restore unsaved work found in the recovery file; true when restored.
+    bool SoegGendannelse();
+    // At start: recovery first, then "&Hent Projekt Fil" of the file named on
+    // the command line (empty: none), over restored work only on "Ja".
+    void StartMedProjekt(const std::string& navn);
     void GendanArbejde(const plotvik::TGendannelse& g);
+    // The window's part of the recovery file (the sheet in front, the graph
+    // sheets' fields) and laying it over the restored project.
+    std::string VindueTilstand() const;
+    void GenskabVindue(const std::string& vindue);
     // What the recovery file keeps of the open project and its text sheet now.
     std::string GendannelsesBytes(std::int64_t tidspunkt) const;
     bool HarArbejde() const;  // a project or a text that a crash would lose
@@ -271,6 +279,11 @@ public:
     void OpdaterVelkomst();
     void OpdaterSenesteProjekter();  // "Seneste projekter" in "&Fil"
     TVelkomst* Velkomst = nullptr;
+    // An example from the welcome panel, opened as the student would open it
+    // and then read, computed and drawn (Velkomst.cpp); one line beside the
+    // tabs tells what to try next.
+    void AabnEksempel(const std::string& navn);
+    QLabel* EksempelTipLabel = nullptr;
     QMenu* SenesteProjekterMenu = nullptr;
 
 public slots:
@@ -335,5 +348,6 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    std::string eksempel_;  // the example the tip beside the tabs belongs to
     bool iTrin_ = false;  // a whole-table step or an undo is running: cells are written directly
 };

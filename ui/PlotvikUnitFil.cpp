@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <QApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <filesystem>
 #include <system_error>
@@ -131,10 +132,11 @@ void TPlotvikForm::FoerProjektHentes() {
     if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
     // The questions are answered: the earlier project's unsaved work is let go.
     if (Autogem) Autogem->Fjern();
+    if (EksempelTipLabel) EksempelTipLabel->hide();
     if (Projekt.Tilstand != 0) FormCreate();
 }
 
-void TPlotvikForm::LaesProjektInd(const std::string& navn) {
+void TPlotvikForm::LaesProjektInd(const std::string& navn, bool spoergOmKonstanter) {
     Projekt.ProjektFilNavn = navn.substr(0, FilnavnLaengde);
     Projekt.Tilstand = 4;
     Fejl = false;
@@ -151,7 +153,7 @@ void TPlotvikForm::LaesProjektInd(const std::string& navn) {
         return;
     }
     OpdaterVelkomst();
-    OpsaetVindueEfterProjekt();
+    OpsaetVindueEfterProjekt(spoergOmKonstanter);
     Projekt.Tilstand = 5;
     NytFortrydForloeb();
     HuskSenesteProjekt(Projekt.ProjektFilNavn);

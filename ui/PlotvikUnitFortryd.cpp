@@ -1,17 +1,24 @@
 // "&Rediger" with "&Fortryd" and "&Gentag", the undo steps of the data, and
 // autosave with recovery: every change of the data is an undo command on the
-// project's stack and reaches the recovery file within two seconds.
+// project's stack and reaches the recovery file within two seconds, and a
+// restore shows the window as it looked.
 #include <QAction>
+#include <QCheckBox>
 #include <QDateTime>
 #include <QFile>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QUndoStack>
+#include <vector>
 
 #include "core/Brugerflade.h"
+#include "core/PlotvikTyper.h"
 #include "files/DataImport.h"
 #include "files/Gendannelse.h"
 #include "files/PlotvikAnalyse.h"
@@ -144,7 +151,102 @@ std::string TPlotvikForm::GendannelsesBytes(std::int64_t tidspunkt) const {
     if (Projekt.AntalTabeller > 0 || Projekt.AntalKonstanter > 0) tekst = ProjektFilIndhold(Projekt);
     tekst += '\0';
     tekst += MemoTekst();
-    return SerialiserGendannelse(Projekt, tekst, tidspunkt);
+    return SerialiserGendannelse(Projekt, tekst, tidspunkt, VindueTilstand());
+}
+
+// ---------------------------------------------------------------- how the window looked
+
+namespace {
+
+// The window's part of the recovery file: "Ark=<sheet in front>" and one line
+// "Graf<s>=" per graph sheet with its fields separated by tabs, in this order.
+enum TGrafFelt {
+    FelterSynlige, Overskrift, GrafType, PolGrad, PolGradSynlig, XAkse, YAkse, XMin, XMax, YMin, YMax,
+    Oploesning, Punkt, Statistik, KunPunkter, AntalGrafFelter
+};
+
+std::string UdenSkilletegn(std::string s) {
+    for (char& c : s)
+        if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+    return s;
+}
+
+std::vector<std::string> Del(const std::string& s, char skille) {
+    std::vector<std::string> dele;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t slut = s.find(skille, start);
+        dele.push_back(s.substr(start, slut == std::string::npos ? std::string::npos : slut - start));
+        if (slut == std::string::npos) return dele;
+        start = slut + 1;
+    }
+}
+
+}  // namespace
+
+std::string TPlotvikForm::VindueTilstand() const {
+    std::string v = "Ark=" + std::to_string(SideKontrol ? SideKontrol->currentIndex() + 1 : 1) + "\n";
+    for (int s = 1; s <= 3; ++s) {
+        const TGrafArk& a = GrafArkene.Ark[s];
+        const TGrafArkSide& side = *GrafSide[s];
+        // The boxes as they stand, also what was typed into them since the last command.
+        std::vector<std::string> f(AntalGrafFelter);
+        f[FelterSynlige] = a.FelterSynlige ? "1" : "0";
+        f[Overskrift] = a.Overskrift;
+        f[GrafType] = a.GrafTypeTekst;
+        f[PolGrad] = a.PolGradTekst;
+        f[PolGradSynlig] = a.PolGradSynlig ? "1" : "0";
+        f[XAkse] = FraQString(side.XakseEdit->text());
+        f[YAkse] = FraQString(side.YakseEdit->text());
+        f[XMin] = FraQString(side.xminEdit->text());
+        f[XMax] = FraQString(side.xmaxEdit->text());
+        f[YMin] = FraQString(side.yminEdit->text());
+        f[YMax] = FraQString(side.ymaxEdit->text());
+        f[Oploesning] = FraQString(side.AntalGrafPunkterEdit->text());
+        f[Punkt] = std::to_string(side.PunktRadioButton->isChecked()    ? int(TPunktType::Punkt)
+                                  : side.CirkelRadioButton->isChecked() ? int(TPunktType::Cirkel)
+                                  : side.RuderRadioButton->isChecked()  ? int(TPunktType::Ruder)
+                                                                        : int(TPunktType::Kryds));
+        f[Statistik] = side.StatistikCheckBox->isChecked() ? "1" : "0";
+        f[KunPunkter] = side.TegnKunPunkterCheckBox->isChecked() ? "1" : "0";
+        v += "Graf" + std::to_string(s) + "=";
+        for (int i = 0; i < AntalGrafFelter; ++i) v += (i ? "\t" : "") + UdenSkilletegn(f[std::size_t(i)]);
+        v += "\n";
+    }
+    return v;
+}
+
+void TPlotvikForm::GenskabVindue(const std::string& vindue) {
+    int ark = 1;
+    for (const std::string& linie : Del(vindue, '\n')) {
+        if (linie.rfind("Ark=", 0) == 0) {
+            ark = TekstTilHeltal(linie.substr(4));
+            continue;
+        }
+        if (linie.size() < 6 || linie.rfind("Graf", 0) != 0 || linie[5] != '=') continue;
+        const int s = linie[4] - '0';
+        const std::vector<std::string> f = Del(linie.substr(6), '\t');
+        if (s < 1 || s > 3 || f.size() != std::size_t(AntalGrafFelter)) continue;
+        TGrafArk& a = GrafArkene.Ark[s];
+        a.FelterSynlige = f[FelterSynlige] == "1";
+        a.Overskrift = Kort(f[Overskrift]);
+        a.GrafTypeTekst = f[GrafType];
+        a.PolGradTekst = f[PolGrad];
+        a.PolGradSynlig = f[PolGradSynlig] == "1";
+        a.XAkse = Lang(f[XAkse]);
+        a.YAkse = Lang(f[YAkse]);
+        a.XMinTekst = Kort(f[XMin]);
+        a.XMaxTekst = Kort(f[XMax]);
+        a.YMinTekst = Kort(f[YMin]);
+        a.YMaxTekst = Kort(f[YMax]);
+        a.AntalGrafPunkter = Kort(f[Oploesning]);
+        const int punkt = TekstTilHeltal(f[Punkt]);
+        a.PunktType = punkt >= 0 && punkt <= 3 ? TPunktType(punkt) : TPunktType::Kryds;
+        a.Statistik = f[Statistik] == "1";
+        a.TegnKunPunkter = f[KunPunkter] == "1";
+        GrafSide[s]->Vis();
+    }
+    VisArk(ark >= 1 && ark <= 6 ? ark : 1);
 }
 
 void TPlotvikForm::DataAendret() {
@@ -153,9 +255,9 @@ void TPlotvikForm::DataAendret() {
 
 // ---------------------------------------------------------------- recovery at start
 
-void TPlotvikForm::SoegGendannelse() {
+bool TPlotvikForm::SoegGendannelse() {
     const QString navn = TAutogem::FilNavn();
-    if (!QFile::exists(navn)) return;
+    if (!QFile::exists(navn)) return false;
     const std::string lokal = QFile::encodeName(navn).toStdString();
     const TGendannelsesLaesning l = LaesGendannelsesFil(lokal);
     if (!l.Ok) {
@@ -164,10 +266,27 @@ void TPlotvikForm::SoegGendannelse() {
         Flade().Fejlboks(l.Besked + "\n\r" +
                          (ny ? "Filen er gemt som " + FraQString(QFile::decodeName(ny->c_str()))
                              : "Filen kunne ikke flyttes: " + FraQString(navn)));
-        return;
+        return false;
     }
-    if (Flade().JaEllerNej(GendannelsesSpoergsmaal(l.Data))) GendanArbejde(l.Data);
-    else QFile::remove(navn);
+    // Restored, the file stays until the work is saved or another project is
+    // loaded: a second crash before that finds it again.
+    if (Flade().JaEllerNej(GendannelsesSpoergsmaal(l.Data))) {
+        GendanArbejde(l.Data);
+        return true;
+    }
+    QFile::remove(navn);
+    return false;
+}
+
+void TPlotvikForm::StartMedProjekt(const std::string& navn) {
+    const bool gendannet = SoegGendannelse();
+    if (navn.empty()) return;
+    // The restored work is what the student was doing: the file from the
+    // command line replaces it only when the student says so.
+    if (gendannet && !Flade().JaEllerNej("Det ikke-gemte arbejde er gendannet.\n\rSkal filen " + navn +
+                                         " hentes i stedet?\n\rDet gendannede arbejde g\xE5r da tabt."))
+        return;
+    HentProjekt(navn);
 }
 
 void TPlotvikForm::GendanArbejde(const TGendannelse& g) {
@@ -201,5 +320,9 @@ void TPlotvikForm::GendanArbejde(const TGendannelse& g) {
         if (TCelleModel* m = CelleModel[t]) m->VisAlt();
     Projekt.TekstGemt = g.TekstGemt;
     NytFortrydForloeb();
+    // As the student saw it: the graph sheets' fields, the sheet in front,
+    // and no welcome over the tables.
+    GenskabVindue(g.Vindue);
+    OpdaterVelkomst();
     Fejl = false;
 }

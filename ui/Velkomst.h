@@ -1,7 +1,8 @@
 // The welcome on the first table sheet while no project is loaded or being
 // built: a few Danish lines, "Hent projekt...", "Opbyg nyt projekt", one
 // button per example project and one per recent project. An example opens as
-// a copy in the user's data folder, so the examples themselves stay intact.
+// a copy in the user's data folder, so the examples themselves stay intact,
+// and opens with its data read, its table computed and its first graph drawn.
 #pragma once
 
 #include <QFrame>
@@ -29,6 +30,7 @@ signals:
     void HentProjekt();
     void OpbygProjekt();
     void AabnProjekt(const QString& sti);
+    void AabnEksempel(const QString& sti);  // the copy of an example project
 
 private:
     QVBoxLayout* knapper_ = nullptr;

@@ -84,13 +84,14 @@ TEST(TegnGraf, ResultLinesOfEachFit) {
         {Linje(2, -1, 5), 'R', 0, false, {"Regressionslinie:", "y = 2.000*x -1.000"}},
         {Linje(2, 1, 5), 'R', 0, true,
          {"Regressionslinie:", "y = 2.000*x + 1.000", "", "Statistik", "Korrelationskoefficient: 1.000000",
-          "Standardafvigelse: 0.000000", "a = 1.000 \xB1 0", "b = 2.000 \xB1 0"}},
+          "Standardafvigelse: 0.000000", "y = a*x + b", "a = 2.000 \xB1 0", "b = 1.000 \xB1 0"}},
         // Three points (0,0) (1,1) (2,1): b = 1/2, a = 1/6; residuals 1/6, -1/3, 1/6: s = sqrt(1/6 / 1).
         {{{0, 0}, {1, 1}, {2, 1}}, 'R', 0, true,
          {"Regressionslinie:", "y = 0.500*x + 0.167", "", "Statistik",
           "Korrelationskoefficient: 0.866025", "Standardafvigelse: 0.408248",
           // s^2 = 1/6, Sxx = 2: sd b = sqrt(1/12) = 0.289, sd a = sqrt(1/6 * (1/3 + 1/2)) = 0.373.
-          "a = 0.17 \xB1 0.37", "b = 0.50 \xB1 0.29"}},
+          // As schools write the line, y = a*x + b: a is the slope, b the intercept.
+          "y = a*x + b", "a = 0.50 \xB1 0.29", "b = 0.17 \xB1 0.37"}},
         // n < 3: no statistics, and the uncertainty line says why there are none.
         {Linje(2, 1, 2), 'R', 0, true,
          {"Regressionslinie:", "y = 2.000*x + 1.000", "Ingen usikkerheder: der skal v\xE6re flere m\xE5linger end parametre"}},
@@ -98,7 +99,7 @@ TEST(TegnGraf, ResultLinesOfEachFit) {
          {"Polynomiums Koefficienter", "P[0]=1.000", "P[1]=1.000", "P[2]=1.000"}},
         {{{0, 1}, {1, 3}, {2, 7}, {3, 13}}, 'P', 2, true,
          {"Polynomiums Koefficienter", "P[0]=1.000", "P[1]=1.000", "P[2]=1.000", "", "Statistik",
-          "Korrelationskoefficient (bedst 1): 1.000000", "Standardafvigelse:0.000000", "P[0] = 1.000 \xB1 0",
+          "Korrelationskoefficient (bedst 1): 1.000000", "Standardafvigelse:0.000000", "y = P[0] + P[1]*x + P[2]*x^2", "P[0] = 1.000 \xB1 0",
           "P[1] = 1.000 \xB1 0", "P[2] = 1.000 \xB1 0"}},
         {{{0, 1}, {1, 3}, {2, 7}}, 'P', 3, true, {"gammel"}},  // degree not below n: nothing
         {Linje(1, 0, 5), 'S', 0, true, {"gammel"}},

@@ -95,8 +95,9 @@ TEST(FitUsikkerhed, LinearSetsMatchTheirCertifiedValues) {
         std::vector<TCert> Cert;
         double s, R2;
     } raekker[] = {
+        // The line y = a*x + b: a is the certified slope B1, b the intercept B0.
         {"nist-norris.txt", 36, 0, {"a", "b"},
-         {{-0.262323073774029, 0.232818234301152}, {1.00211681802045, 0.429796848199937E-03}},
+         {{1.00211681802045, 0.429796848199937E-03}, {-0.262323073774029, 0.232818234301152}},
          0.884796396144373, 0.999993745883712},
         {"nist-pontius.txt", 40, 2, {"c0", "c1", "c2"},
          {{0.673565789473684E-03, 0.107938612033077E-03}, {0.732059160401003E-06, 0.157817399981659E-09},

@@ -5,10 +5,13 @@
 #include <QComboBox>
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include "FormTestHjaelp.h"
@@ -232,6 +235,20 @@ TEST_F(DataIndUd, TheWelcomeOpensAnExampleAsACopyAndGoesWhenAProjectIsLoaded) {
     EXPECT_TRUE(QFile::exists(QFileInfo(kopi).dir().filePath(QStringLiteral("PendulTabel_1.dat"))));
     EXPECT_FALSE(velkomst->isVisible());
     EXPECT_EQ(Laes(Kildesti("examples/Pendul.prj")), original);
+    // Read, computed and drawn at once, without a box: PendulTabel_1.dat's first
+    // measurement L = 0.2, T = 0.90 gives a = L/T^2 = 0.247; its graph in front.
+    EXPECT_EQ(flade.Tekster(), std::vector<std::string>{});
+    EXPECT_EQ(Celle(1, 1, 0), "0.2");
+    EXPECT_EQ(Celle(1, 1, 2), "0.247");
+    EXPECT_EQ(form->SideKontrol->currentWidget(), form->Ark[3]);
+    ASSERT_GT(form->GrafResultaterListBox[1]->count(), 0);
+    EXPECT_EQ(form->GrafResultaterListBox[1]->item(0)->text(), QStringLiteral("Regressionslinie:"));
+    EXPECT_TRUE(Find<QLabel>("EksempelTipLabel")->isVisible());
+    // "Hent Projekt Fil" of the copy loads it as always: the constants first, no values.
+    HentProjekt(FraQString(kopi));
+    EXPECT_EQ(flade.Sidste(), "Indl\xE6s eller Rediger f\xF8rst tabellen med konstanter");
+    EXPECT_EQ(Celle(1, 1, 0), "");
+    EXPECT_FALSE(Find<QLabel>("EksempelTipLabel")->isVisible());
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 
 #include "FormTestHjaelp.h"
 #include "TestDialogHjaelp.h"
+#include "TestUdskrivHjaelp.h"
 #include "ui/GrafBillede.h"
 #include "ui/GrafVisning.h"
 
@@ -117,9 +118,9 @@ TEST_F(GrafRapport, ResizedTheGraphIsRedrawnReadAndTheSameAgainAtTheDefaultSize)
         EXPECT_NEAR(q.y(), p.y() * 919 / 489, 1e-9);
         EXPECT_NEAR(SortNaer(stor, int(std::nearbyint(q.x())), q.y()), q.y(), 1.0) << L;
     }
-    // Six described lines and the uncertainties of a and b; the list is not drawn
-    // again, only the picture.
-    EXPECT_EQ(Resultater().size(), 8u);
+    // Six described lines, the line "T = a*L + b" and the uncertainties of a and
+    // b; the list is not drawn again, only the picture.
+    EXPECT_EQ(Resultater().size(), 9u);
 
     // The read-value tool at pixel (434, 577) of the new size, by the line at L = 0.5:
     // L = 434 * 1.68 / 1349 - 0.04 = 0.5005, T = (919 - 577) * 3 / 919 + 0.25 = 1.3664.
@@ -130,6 +131,29 @@ TEST_F(GrafRapport, ResizedTheGraphIsRedrawnReadAndTheSameAgainAtTheDefaultSize)
 
     Stoerrelse(800, 570);
     EXPECT_EQ(form->GrafImage[1], foer);
+}
+
+// The other sheets never shown, a print or a grab leaves the picture at 550 x 490 (the
+// line at L = 1.2 lies right of a stale 394 pixels); a sheet shown later takes its own size.
+TEST_F(GrafRapport, PrintingOrGrabbingKeepsThePictureAtItsWidgetsSize) {
+    for (bool udskriv : {true, false}) {
+        NytVindue();
+        SaetGlat(false);
+        TegnPendul();
+        PdfPrinter pdf(mappe + "/ark.pdf");
+        if (udskriv) {
+            Menu("UdskrivArkMenuItem");
+        } else {
+            (void)form->grab();
+        }
+        Klik(form->TegnGrafButton[1]);
+        ASSERT_EQ(form->GrafImage[1].size(), QSize(550, 490)) << udskriv;
+        const QPointF p = PaaLinjen(1.2, QSize(550, 490));
+        EXPECT_NEAR(SortNaer(form->GrafImage[1], int(std::nearbyint(p.x())), p.y()), p.y(), 1.0) << udskriv;
+        form->VisArk(4);
+        QApplication::processEvents();
+        EXPECT_EQ(form->GrafImage[2].size(), form->GrafBilledeWidget[2]->size()) << udskriv;
+    }
 }
 
 TEST_F(GrafRapport, ExportedAsPngSvgAndPdf) {

@@ -1,6 +1,6 @@
 // A graph sheet's picture in the window's terms: the real passes draw on
 // the sheet's recording canvas over its pixel image, shown smoothly at a
-// device-pixel ratio; the sheets of one layer share their size.
+// device-pixel ratio; each sheet keeps a size of its own.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -88,22 +88,22 @@ TEST(TestGrafVisning, SmoothLinesAreDrawnAtTheScreensResolution) {
     }
 }
 
-TEST(TestGrafVisning, TheSheetsOfOneLayerFollowEachOther) {
-    // Sheet 2 drawn, then only sheet 1's widget resized (sheet 2 not shown):
-    // both pictures and both view ports take the new size, since the layer
-    // has one current view port for all sheets.
+TEST(TestGrafVisning, EachSheetFollowsItsOwnSizeOnly) {
+    // Sheets 1 and 2 set up at 550 x 490, then only sheet 1 resized.
     TBilledGrafik g;
     TGrafVisning en(g, 1), to(g, 2);
     OpsaetKoordinatsystem(g, en.Tegneflade(), 1, "x", "y", 0, 0, 8, 50);
     OpsaetKoordinatsystem(g, to.Tegneflade(), 2, "x", "y", 0, 0, 8, 50);
     en.SaetStoerrelse(QSize(1100, 980));
-    EXPECT_EQ(to.Stoerrelse(), QSize(1100, 980));
-    for (int s = 1; s <= 2; ++s) {
-        EXPECT_EQ(g.ViewPortEntry(s).Hoejre, 1099) << s;
-        EXPECT_EQ(g.ViewPortEntry(s).Bund, 979) << s;
+    EXPECT_EQ(to.Stoerrelse(), QSize(550, 490));
+    // The window runs from -0.8 to 8.8: x = 0 lies 0.8 / 9.6 of the view port's width in.
+    const struct { int ark, hoejre, bund, x0; } raekker[] = {{1, 1099, 979, 92}, {2, 549, 489, 46}};
+    for (const auto& r : raekker) {
+        g.SelectWindow(r.ark);  // each sheet maps with its own view port
+        EXPECT_EQ(g.ViewPortEntry(r.ark).Hoejre, r.hoejre);
+        EXPECT_EQ(g.ViewPortEntry(r.ark).Bund, r.bund);
+        EXPECT_EQ(g.PixelX(0), r.x0);  // 0.8 * 1099 / 9.6 = 91.58, 0.8 * 549 / 9.6 = 45.75
     }
-    // The current view port (sheet 2's, the last set up) maps at the new size: x = 0 at 0.8 * 1099 / 9.6.
-    EXPECT_EQ(g.PixelX(0), int(std::nearbyint(0.8 * 1099 / 9.6)));
 }
 
 }  // namespace

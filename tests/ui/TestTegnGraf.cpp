@@ -40,10 +40,12 @@ TEST_F(TegnGrafUI, EachSheetListsItsFit) {
     EXPECT_EQ(r1[0], "Regressionslinie:");
     EXPECT_EQ(r1[1], "v = 9.830*t -3.000E-03");
     // Under the statistics the uncertainties, by hand: s^2 = RSS / 3, Sxx = 0.1,
-    // sd b = s / sqrt(Sxx) = 0.010, sd a = s * sqrt(1/5 + 0.3^2 / Sxx) = 0.0033.
-    ASSERT_EQ(r1.size(), 8u);
-    EXPECT_EQ(r1[6], "a = -0.0030 \xB1 0.0033");
-    EXPECT_EQ(r1[7], "b = 9.830 \xB1 0.010");
+    // sd slope = s / sqrt(Sxx) = 0.010, sd intercept = s * sqrt(1/5 + 0.3^2 / Sxx) = 0.0033.
+    // a is the slope and b the intercept, as the line "v = a*t + b" over them says.
+    ASSERT_EQ(r1.size(), 9u);
+    EXPECT_EQ(r1[6], "v = a*t + b");
+    EXPECT_EQ(r1[7], "a = 9.830 \xB1 0.010");
+    EXPECT_EQ(r1[8], "b = -0.0030 \xB1 0.0033");
     EXPECT_TRUE(form->BeholdGrafCheckBox[1]->isEnabled());
 
     Klik(form->TegnGrafButton[2]);

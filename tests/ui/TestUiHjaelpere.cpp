@@ -1,11 +1,15 @@
 // The window's small parts on their own: the Windows-1252 conversions, the
-// file-dialog filters, the message text, the grid's view of a cell matrix
-// and the start-up screen's timer.
+// file-dialog filters, the message text, the grid's view of a cell matrix,
+// the start-up screen's timer and Qt's own texts in Danish.
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTranslator>
 #include <QMessageBox>
 
 #include <QApplication>
@@ -13,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include "ui/CelleModel.h"
+#include "ui/DanskeQtTekster.h"
 #include "ui/QtFlade.h"
 #include "ui/StartSkaerm.h"
 #include "ui/Tegnsaet.h"
@@ -206,6 +211,23 @@ TEST(UiStartSkaerm, StopsAtAKeyAMouseClickOrAfter128Ticks) {
         s.Start();
         ASSERT_TRUE(stoppet.wait(15000));
         EXPECT_EQ(s.Tik(), 128);
+    }
+}
+
+// Qt's Danish translations make the standard buttons Danish; a folder without
+// them leaves Qt's English, and the program runs on.
+TEST(UiDanskeQtTekster, StandardButtonsReadDanishOrEnglishWithoutTheFiles) {
+    QTemporaryDir tom;
+    const struct { QString mappe; QString ja, nej, annuller; } raekker[] = {
+        {QString(), "Ja", "Nej", "Annuller"}, {tom.path(), "Yes", "No", "Cancel"}};
+    for (const auto& r : raekker) {
+        const std::vector<QTranslator*> oversaettere = IndlaesDanskeQtTekster(r.mappe);
+        QMessageBox boks(QMessageBox::Information, "Plotvik", "?", QMessageBox::Yes | QMessageBox::No);
+        QDialogButtonBox knapper(QDialogButtonBox::Cancel);
+        EXPECT_EQ(boks.button(QMessageBox::Yes)->text().remove('&'), r.ja);
+        EXPECT_EQ(boks.button(QMessageBox::No)->text().remove('&'), r.nej);
+        EXPECT_EQ(knapper.button(QDialogButtonBox::Cancel)->text().remove('&'), r.annuller);
+        for (QTranslator* t : oversaettere) delete t;  // a deleted translator leaves the application
     }
 }
 
