@@ -5,6 +5,8 @@ PLOTVIK_PAKKER=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fon
                 libgsl-dev libfast-float-dev libfmt-dev
                 libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
                 xvfb xauth librsvg2-bin desktop-file-utils appstream dpkg-dev)
+# The end-to-end tests: real key presses and clicks, screenshots, the clipboard.
+PLOTVIK_PAKKER+=(xdotool imagemagick xclip)
 plotvik_installer() {
   local mangler=()
   for pakke in "${PLOTVIK_PAKKER[@]}" "$@"; do
