@@ -197,7 +197,21 @@ e2e_vent_dialog() {
 e2e_ingen_dialog() { ! e2e_find_dialog >/dev/null; }
 e2e_vent_ingen_dialog() {
     e2e_vent "${1:-15}" e2e_ingen_dialog || e2e_fejl "dialogen lukkede ikke"
-    [ -n "${E2E_HOVED:-}" ] && e2e_fokus "$E2E_HOVED"
+    e2e_fokus "$E2E_HOVED"
+}
+
+e2e_vist() { xdotool search --onlyvisible --pid "$E2E_PROGRAM_PID" 2>/dev/null | grep -qx "$1"; }
+e2e_lukket() { ! e2e_vist "$1"; }
+
+# Waits for a dialog, answers it with the keys and waits until that dialog
+# has gone (another may open right after it). The keyboard goes back to the
+# main window when no other dialog is shown.
+e2e_svar_dialog() {
+    local id
+    id=$(e2e_vent_dialog)
+    e2e_tast "$@"
+    e2e_vent 15 e2e_lukket "$id" || e2e_fejl "dialogen lukkede ikke ved tasterne $*"
+    e2e_ingen_dialog && e2e_fokus "$E2E_HOVED"
     return 0
 }
 
@@ -260,14 +274,20 @@ e2e_klik() {
 # Types a full file name into a file dialog that has just opened, and
 # accepts it: the name field has the keyboard when the dialog opens.
 e2e_vaelg_fil() {
-    e2e_vent_dialog >/dev/null
+    local id
+    id=$(e2e_vent_dialog)
     e2e_tast ctrl+a
     e2e_skriv "$1"
     e2e_tast Return
-    e2e_vent_ingen_dialog
+    e2e_vent 15 e2e_lukket "$id" || e2e_fejl "fildialogen tog ikke imod $1"
+    e2e_ingen_dialog && e2e_fokus "$E2E_HOVED"
+    return 0
 }
 
 # ---------------------------------------------------------------- what is shown
+
+# True when the main window's title matches the extended regular expression.
+e2e_titel_er() { xdotool getwindowname "$E2E_HOVED" 2>/dev/null | grep -Eq -- "$1"; }
 
 # The clipboard's text as the program put it there (empty when none).
 e2e_udklip() { xclip -o -selection clipboard 2>/dev/null; }
@@ -288,6 +308,19 @@ e2e_kopier_celle() {
         sleep 0.1
     done
     e2e_udklip | tr -d '\r' | grep -vxF "$E2E_MAERKE"
+}
+
+# The value of a table cell as the grid shows it: clicks it at X,Y and
+# copies. A grid under program-controlled input copies the whole table (its
+# header row first); then the cell is taken from row RAEKKE, column SOEJLE.
+e2e_celle() {
+    local x=$1 y=$2 raekke=$3 soejle=$4 tekst
+    tekst=$(e2e_kopier_celle "$x" "$y")
+    if [ "$(wc -l <<<"$tekst")" -le 1 ] && [[ $tekst != *$'\t'* ]]; then
+        printf '%s\n' "$tekst"
+    else
+        awk -F '\t' -v r=$((raekke + 1)) -v k="$soejle" 'NR == r { print $k }' <<<"$tekst"
+    fi
 }
 
 # The number of colours of a picture file.

@@ -21,14 +21,12 @@ export PLOTVIK_TESTKROG_BOKSE=$E2E_TMP/bokse.log
 # ---- the work: the project, its data file, two typed values
 e2e_start_plotvik "$projekt/Fald.prj"
 e2e_vent_hovedvindue
-e2e_vent_dialog >/dev/null                # "Indlæs eller Rediger først tabellen med konstanter"
-e2e_tast Return
-e2e_vent_ingen_dialog
+e2e_svar_dialog Return                    # "Indlæs eller Rediger først tabellen med konstanter"
 e2e_klik 167 122                          # "OK" beside "Målinger"
 e2e_klik 303 125                          # "Diskfil"
 e2e_klik 435 122                          # "Indlæs"
 e2e_vaelg_fil "$projekt/FaldTabel_1.dat"
-ud=$(e2e_kopier_celle $T_X $RAEKKE1_Y)
+ud=$(e2e_celle $T_X $RAEKKE1_Y 1 1)
 [ "$ud" = "0.10" ] || e2e_fejl "datafilens første t er ikke 0.10 i tabellen, men: '$ud'"
 
 e2e_klik $T_X $RAEKKE2_Y
@@ -40,7 +38,7 @@ for v in 0.25 0.35; do
   e2e_vent 10 grep -qaF "$v" "$gendannelse" 2>/dev/null || e2e_fejl "gendannelsesfilen fik ikke $v"
 done
 # The same reading as after the restore, here where the values surely are shown.
-ud=$(e2e_kopier_celle $T_X $RAEKKE2_Y)
+ud=$(e2e_celle $T_X $RAEKKE2_Y 2 1)
 [ "$ud" = "0.25" ] || e2e_fejl "den tastede værdi ses ikke før nedbruddet: '$ud'"
 
 # ---- the crash
@@ -53,18 +51,16 @@ E2E_PROGRAM_PID=""
 : >"$PLOTVIK_TESTKROG_BOKSE"
 e2e_start_plotvik
 e2e_vent_hovedvindue
-boks=$(e2e_vent_dialog)
+e2e_vent_dialog >/dev/null
 grep -q '^BOKS Der blev fundet ikke-gemt arbejde.*Skal det gendannes?' "$PLOTVIK_TESTKROG_BOKSE" ||
   e2e_fejl "spørgsmålet om gendannelse kom ikke: $(cat "$PLOTVIK_TESTKROG_BOKSE")"
-e2e_fokus "$boks"
-e2e_tast Return                           # the default button: yes
-e2e_vent_ingen_dialog
+e2e_svar_dialog Return                    # the default button: yes
 
 # What the student sees: the table with the typed values, read from its cells.
-for raekke in "$RAEKKE1_Y 0.10" "$RAEKKE2_Y 0.25" "$RAEKKE3_Y 0.35"; do
+for raekke in "$RAEKKE1_Y 1 0.10" "$RAEKKE2_Y 2 0.25" "$RAEKKE3_Y 3 0.35"; do
   set -- $raekke
-  ud=$(e2e_kopier_celle $T_X "$1")
-  [ "$ud" = "$2" ] || e2e_fejl "efter gendannelsen viser tabellen ikke $2 i t (kopieret: '$ud')"
+  ud=$(e2e_celle $T_X "$1" "$2" 1)
+  [ "$ud" = "$3" ] || e2e_fejl "efter gendannelsen viser tabellen ikke $3 i t (kopieret: '$ud')"
 done
 # The window as after "Hent Projekt Fil": the project's title.
 navn=$(xdotool getwindowname "$E2E_HOVED")
