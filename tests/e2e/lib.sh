@@ -153,12 +153,19 @@ e2e_find_hovedvindue() {
     return 1
 }
 
-# The start-up screen goes at a click, as for any user in a hurry.
+# The start-up screen goes at a click or a key, as for any user in a hurry:
+# a key where E2E_KUN_TASTATUR is set (a journey without the mouse).
 e2e_hovedvindue_efter_klik() {
     e2e_find_hovedvindue >/dev/null && return 0
     local id
     for id in $(xdotool search --onlyvisible --pid "$E2E_PROGRAM_PID" 2>/dev/null); do
-        xdotool getwindowname "$id" 2>/dev/null | grep -qx 'Plotvik' && xdotool mousemove --window "$id" 200 140 click 1
+        xdotool getwindowname "$id" 2>/dev/null | grep -qx 'Plotvik' || continue
+        if [ -n "${E2E_KUN_TASTATUR:-}" ]; then
+            e2e_fokus "$id"
+            xdotool key space
+        else
+            xdotool mousemove --window "$id" 200 140 click 1
+        fi
     done
     return 1
 }
@@ -265,6 +272,7 @@ e2e_skriv() { xdotool type --delay 12 -- "$1"; }
 
 # A left click at X,Y inside the window (the main window when only X Y).
 e2e_klik() {
+    [ -z "${E2E_KUN_TASTATUR:-}" ] || e2e_fejl "et klik i en test uden mus"
     if (($# == 2)); then set -- "$E2E_HOVED" "$@"; fi
     # No --sync: it never returns when the pointer is there already. The
     # server takes the move and the click in order all the same.

@@ -39,5 +39,5 @@ farver=$(e2e_antal_farver "$billede")
 ((farver > 2)) || e2e_fejl "billedet er tomt: $farver farve(r)"
 # More than the frame: a real share of the picture is drawn on.
 andel=$(convert "$billede" -fill black +opaque white -format '%[fx:int(1000*(1-mean))]' info:)
-((andel >= 5)) || e2e_fejl "billedet er næsten tomt: $andel promille er tegnet"
+((andel >= 3)) || e2e_fejl "billedet er næsten tomt: $andel promille er tegnet"
 echo "Eksemplet gav en regnet tabel, en graf og et billede med $farver farver ($andel promille tegnet)"
