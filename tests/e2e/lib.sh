@@ -81,12 +81,19 @@ e2e_ryd_op() {
 e2e_start_plotvik() {
     "$E2E_PLOTVIK" "$@" >>"$E2E_TMP/plotvik.log" 2>&1 &
     E2E_PROGRAM_PID=$!
+    # Out of the job table: its SIGKILL is the test's doing, not news.
+    disown "$E2E_PROGRAM_PID"
 }
 
+# SIGKILL, as a crash or a power cut ends it: nothing of its own runs.
 e2e_stop_plotvik() {
     if [ -n "$E2E_PROGRAM_PID" ]; then
         kill -KILL "$E2E_PROGRAM_PID" 2>/dev/null
-        wait "$E2E_PROGRAM_PID" 2>/dev/null
+        local i
+        for ((i = 0; i < 100; i++)); do
+            kill -0 "$E2E_PROGRAM_PID" 2>/dev/null || break
+            sleep 0.05
+        done
         E2E_PROGRAM_PID=""
     fi
 }

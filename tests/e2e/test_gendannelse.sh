@@ -3,7 +3,8 @@
 # two values typed into t, the program killed with SIGKILL once the recovery
 # file holds them; the next start asks, "yes" is answered with the keyboard,
 # and the typed values are in the grid the student sees (copied from the
-# clicked cells, as a user would).
+# clicked cells, as a user would). After one more crash, a start with the
+# project on the command line asks first and keeps the restored work.
 #   test_gendannelse.sh BYGGEMAPPE PROGRAM KILDEMAPPE
 E2E_NAVN=gendannelse
 source "$(dirname "$0")/lib.sh"
@@ -42,9 +43,7 @@ ud=$(e2e_celle $T_X $RAEKKE2_Y 2 1)
 [ "$ud" = "0.25" ] || e2e_fejl "den tastede værdi ses ikke før nedbruddet: '$ud'"
 
 # ---- the crash
-kill -KILL "$E2E_PROGRAM_PID"
-wait "$E2E_PROGRAM_PID" 2>/dev/null
-E2E_PROGRAM_PID=""
+e2e_stop_plotvik
 [ -s "$gendannelse" ] || e2e_fejl "gendannelsesfilen er væk efter nedbruddet"
 
 # ---- the next start, with no file named: the question, answered "yes"
@@ -67,4 +66,23 @@ navn=$(xdotool getwindowname "$E2E_HOVED")
 grep -q '^Fald' <<<"$navn" || e2e_fejl "vinduets titel efter gendannelsen er '$navn', ikke projektets"
 # The recovery file stays until the work is saved.
 [ -s "$gendannelse" ] || e2e_fejl "gendannelsesfilen forsvandt ved gendannelsen"
-echo "Det tastede arbejde blev gendannet og ses i tabellen"
+
+# ---- another crash, then a start with the project named on the command
+# line: the question comes first, and the restored work is not loaded over
+# without asking (a question about it is answered with Escape: keep it).
+e2e_stop_plotvik
+: >"$PLOTVIK_TESTKROG_BOKSE"
+e2e_start_plotvik "$projekt/Fald.prj"
+e2e_vent_hovedvindue
+e2e_vent_dialog >/dev/null
+head -n 1 "$PLOTVIK_TESTKROG_BOKSE" | grep -q '^BOKS Der blev fundet ikke-gemt arbejde' ||
+  e2e_fejl "med en fil på kommandolinjen kom spørgsmålet om gendannelse ikke først: $(head -n 1 "$PLOTVIK_TESTKROG_BOKSE")"
+e2e_svar_dialog Return
+if e2e_vent 2 e2e_find_dialog >/dev/null; then
+  grep -q 'Indl.s eller Rediger f.rst tabellen med konstanter' "$PLOTVIK_TESTKROG_BOKSE" &&
+    e2e_fejl "projektfilen blev hentet oven i det gendannede arbejde uden at spørge"
+  e2e_svar_dialog Escape
+fi
+ud=$(e2e_celle $T_X $RAEKKE2_Y 2 1)
+[ "$ud" = "0.25" ] || e2e_fejl "det gendannede arbejde blev erstattet af projektfilen (t i række 2: '$ud')"
+echo "Det tastede arbejde blev gendannet og ses i tabellen, også med projektfilen på kommandolinjen"
