@@ -79,7 +79,8 @@ e2e_ryd_op() {
 
 # The program with the given arguments, its output in the temporary folder.
 e2e_start_plotvik() {
-    "$E2E_PLOTVIK" "$@" >>"$E2E_TMP/plotvik.log" 2>&1 &
+    # In the test's own folder: a file it writes by a relative name stays there.
+    (cd "$E2E_TMP" && exec "$E2E_PLOTVIK" "$@") >>"$E2E_TMP/plotvik.log" 2>&1 &
     E2E_PROGRAM_PID=$!
     # Out of the job table: its SIGKILL is the test's doing, not news.
     disown "$E2E_PROGRAM_PID"
@@ -213,6 +214,8 @@ e2e_vent_ingen_dialog() {
     e2e_vent "${1:-15}" e2e_ingen_dialog || e2e_fejl "dialogen lukkede ikke"
     e2e_fokus "$E2E_HOVED"
 }
+
+e2e_program_endt() { ! kill -0 "$E2E_PROGRAM_PID" 2>/dev/null; }
 
 e2e_vist() { xdotool search --onlyvisible --pid "$E2E_PROGRAM_PID" 2>/dev/null | grep -qx "$1"; }
 e2e_lukket() { ! e2e_vist "$1"; }
