@@ -20,12 +20,20 @@ E2E_MAERKE="intet kopieret"
 
 e2e_start() {
     E2E_BYG=$1 E2E_PLOTVIK=$2 E2E_KILDE=$3
-    for v in Xvfb xdotool import convert xclip; do
+    # Without an X server or a way to press keys there is nothing to drive.
+    for v in Xvfb xdotool; do
         if ! command -v "$v" >/dev/null; then
             echo "Springes over: $v findes ikke (scripts/installer.sh installerer det)"
             exit $E2E_SKIP
         fi
     done
+    for v in import convert xclip; do
+        if ! command -v "$v" >/dev/null; then
+            echo "FEJL: $v findes ikke; scripts/installer.sh installerer det"
+            exit 1
+        fi
+    done
+    rm -f "$E2E_BYG/e2e-fejl/${E2E_NAVN:-e2e}.png"
     if [ ! -x "$E2E_PLOTVIK" ]; then
         echo "FEJL: programmet $E2E_PLOTVIK findes ikke"
         exit 1
@@ -62,8 +70,8 @@ e2e_start_skaerm() {
         sleep 0.05
     done
     cat "$E2E_TMP/xvfb.log"
-    echo "Springes over: Xvfb kunne ikke starte"
-    exit $E2E_SKIP
+    echo "FEJL: Xvfb kunne ikke starte"
+    exit 1
 }
 
 e2e_ryd_op() {
@@ -108,13 +116,18 @@ e2e_skaermbillede() {
         echo "Skærmbillede: $mappe/${E2E_NAVN:-e2e}.png"
 }
 
+# Ends the test as failed, also from inside $(...): the message goes to
+# stderr, not into the variable, and the test itself is stopped.
 e2e_fejl() {
-    echo "FEJL (${E2E_NAVN:-e2e}): $*"
-    e2e_skaermbillede
-    if [ -s "$E2E_TMP/plotvik.log" ]; then
-        echo "---- programmets uddata"
-        tail -n 20 "$E2E_TMP/plotvik.log"
-    fi
+    {
+        echo "FEJL (${E2E_NAVN:-e2e}): $*"
+        e2e_skaermbillede
+        if [ -s "$E2E_TMP/plotvik.log" ]; then
+            echo "---- programmets uddata"
+            tail -n 20 "$E2E_TMP/plotvik.log"
+        fi
+    } >&2
+    if [ "$BASHPID" != "$$" ]; then kill -TERM $$; fi
     exit 1
 }
 
@@ -243,13 +256,6 @@ e2e_vent_vindue() {
     e2e_fokus "$id"
     echo "$id"
 }
-
-# Waits until no shown window of the program has such a title.
-e2e_vent_vindue_vaek() {
-    local moenster=$1 sekunder=${2:-15}
-    e2e_vent "$sekunder" e2e_intet_vindue "$moenster" || e2e_fejl "vinduet /$moenster/ lukkede ikke"
-}
-e2e_intet_vindue() { ! e2e_find_vindue "$1" >/dev/null; }
 
 e2e_vent_fil() {
     local fil=$1 sekunder=${2:-15}
