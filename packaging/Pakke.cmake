@@ -34,6 +34,8 @@ if(TARGET plotvik)
   endif()
 
   install(TARGETS plotvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # Symbols bound at start, so the relocation table can be read-only at once.
+  target_link_options(plotvik PRIVATE -Wl,-z,relro,-z,now)
 endif()
 
 # The program looks for its help file beside itself, then in ../share/plotvik.
@@ -47,12 +49,42 @@ install(FILES ${PLOTVIK_PAKKEMAPPE}/${PLOTVIK_ID}.metainfo.xml DESTINATION ${CMA
 install(FILES ${PLOTVIK_PAKKEMAPPE}/plotvik-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME ${PLOTVIK_ID}.xml)
 
+# The copyright file, the changelog and the manual page plotvik(1), the two
+# last compressed as Debian wants them: gzip -9 without name or time stamp,
+# so that the same sources give the same package.
+find_program(PLOTVIK_GZIP gzip)
+if(PLOTVIK_GZIP)
+  set(dokmappe ${CMAKE_CURRENT_BINARY_DIR}/dok)
+  set(dokfiler)
+  foreach(fil changelog plotvik.1)
+    add_custom_command(OUTPUT ${dokmappe}/${fil}.gz
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${dokmappe}
+      COMMAND ${CMAKE_COMMAND} -E copy ${PLOTVIK_PAKKEMAPPE}/doc/${fil} ${dokmappe}/${fil}
+      COMMAND ${PLOTVIK_GZIP} -9nf ${dokmappe}/${fil}
+      DEPENDS ${PLOTVIK_PAKKEMAPPE}/doc/${fil}
+      VERBATIM)
+    list(APPEND dokfiler ${dokmappe}/${fil}.gz)
+  endforeach()
+  add_custom_target(plotvik_dokumentation ALL DEPENDS ${dokfiler})
+  if(TARGET plotvik)
+    add_dependencies(plotvik plotvik_dokumentation)
+  endif()
+  install(FILES ${dokmappe}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plotvik)
+  install(FILES ${dokmappe}/plotvik.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+install(FILES ${PLOTVIK_PAKKEMAPPE}/doc/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plotvik)
+# The examples' .txt files are project descriptions the program loads, not
+# documentation: lintian is told so.
+install(FILES ${PLOTVIK_PAKKEMAPPE}/doc/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME plotvik)
+
 # The Debian package. The menus, icon caches and MIME database are refreshed
 # by the dpkg triggers of desktop-file-utils, hicolor-icon-theme and
 # shared-mime-info, so the package needs no scripts of its own.
 set(CPACK_PACKAGE_NAME plotvik)
 set(CPACK_PACKAGE_VENDOR "Plotvik")
-set(CPACK_PACKAGE_CONTACT "Plotvik <plotvik@localhost>")
+set(CPACK_PACKAGE_CONTACT "Plotvik-udviklerne <udviklere@plotvik.dk>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Behandling af målinger fra laboratorieforsøg")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Plotvik regner tabeller af målinger fra laboratorieforsøg ud, tegner grafer\n"
@@ -65,8 +97,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries found by dpkg-shlibdeps: Qt's X11/Wayland plug-ins,
-# without which no window opens (libqt6gui6 only recommends them).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# without which no window opens (libqt6gui6 only recommends them), and Qt's
+# own Danish texts (the standard buttons, the file dialogs).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 # The window's fonts: the metric twins of Arial, Times New Roman and Courier New.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
 set(CPACK_STRIP_FILES ON)

@@ -6,6 +6,8 @@ PLOTVIK_PAKKER=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fon
                 libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
                 xvfb xauth librsvg2-bin desktop-file-utils appstream dpkg-dev)
 PLOTVIK_PAKKER+=(qt6-translations-l10n)  # Qt's own texts (buttons, file dialogs) in Danish
+# The end-to-end tests: real key presses and clicks, screenshots, the clipboard.
+PLOTVIK_PAKKER+=(xdotool imagemagick xclip)
 plotvik_installer() {
   local mangler=()
   for pakke in "${PLOTVIK_PAKKER[@]}" "$@"; do

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
@@ -59,6 +60,28 @@ private:
     std::deque<bool> svar_;
 };
 
+// Writes what a shown message box says and offers, in UTF-8, the access
+// keys' "&" left out: the texts as they reach the screen.
+class TBoksVagt : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::Show) return false;
+        auto* boks = qobject_cast<QMessageBox*>(o);
+        if (!boks) return false;
+        QStringList knapper;
+        for (QAbstractButton* k : boks->buttons()) knapper << QString(k->text()).remove('&');
+        Skriv("BOKS " + boks->text().replace('\n', ' ') + "\nKNAPPER " + knapper.join('|') + "\n");
+        return false;
+    }
+
+private:
+    static void Skriv(const QString& linier) {
+        QFile f(QString::fromLocal8Bit(std::getenv("PLOTVIK_TESTKROG_BOKSE")));
+        if (f.open(QIODevice::Append)) f.write(linier.toUtf8());
+    }
+};
+
 void Tast(QWidget* w, int tast) {
     QKeyEvent ned(QEvent::KeyPress, tast, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &ned);
@@ -67,6 +90,7 @@ void Tast(QWidget* w, int tast) {
 }  // namespace
 
 std::unique_ptr<Brugerflade> TestKrogFlade() {
+    if (std::getenv("PLOTVIK_TESTKROG_BOKSE") && qApp) qApp->installEventFilter(new TBoksVagt(qApp));
     if (!std::getenv("PLOTVIK_TESTKROG_LOG")) return nullptr;
     return std::make_unique<TKrogFlade>();
 }

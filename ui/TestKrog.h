@@ -9,6 +9,9 @@
 //                              file holds them
 //   PLOTVIK_TESTKROG_VIS=1     after start: table 1 ("MAALINGER n", "CELLE v k tekst"),
 //                              then a normal close
+//   PLOTVIK_TESTKROG_BOKSE=fil only watches: every message box shown as usual
+//                              goes to the file as the user sees it, its text
+//                              ("BOKS <tekst>") and its buttons ("KNAPPER Ja|Nej")
 #pragma once
 
 #include <memory>
@@ -19,7 +22,8 @@ class TPlotvikForm;
 
 namespace plotvik {
 
-// The scripted seam when PLOTVIK_TESTKROG_LOG is set, else null.
+// The scripted seam when PLOTVIK_TESTKROG_LOG is set, else null. Starts
+// watching the message boxes when PLOTVIK_TESTKROG_BOKSE is set.
 std::unique_ptr<Brugerflade> TestKrogFlade();
 // Runs the hooks asked for, once the window has started.
 void KoerTestKroge(TPlotvikForm& f);

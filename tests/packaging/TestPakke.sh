@@ -37,13 +37,19 @@ fi
 [ "$(dpkg-deb -f "$deb" Package)" = plotvik ] || fejl "pakkens navn er ikke plotvik"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fejl "pakkens version er ikke $version"
 afh=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins; do
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins qt6-translations-l10n; do
   grep -q "$lib" <<<"$afh" || fejl "Depends nævner ikke $lib: $afh"
 done
+vedligeholder=$(dpkg-deb -f "$deb" Maintainer)
+grep -Eq '^[^<]+ <[^@ ]+@[a-z0-9-]+(\.[a-z0-9-]+)+>$' <<<"$vedligeholder" || fejl "Maintainer er ikke en adresse: $vedligeholder"
+grep -Eq '@(localhost|[^>]*\.local(domain)?)>' <<<"$vedligeholder" && fejl "Maintainer er en lokal adresse: $vedligeholder"
 
 indhold=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 forventet=(
   ./usr/bin/plotvik
+  ./usr/share/doc/plotvik/copyright
+  ./usr/share/doc/plotvik/changelog.gz
+  ./usr/share/man/man1/plotvik.1.gz
   ./usr/share/plotvik/Plotvik.Hlp
   ./usr/share/applications/$id.desktop
   ./usr/share/icons/hicolor/scalable/apps/$id.svg
@@ -73,6 +79,42 @@ if command -v update-mime-database >/dev/null; then
 fi
 grep -q '^MimeType=application/x-plotvik-project;' "$tmp/ud/usr/share/applications/$id.desktop" ||
   fejl "desktop-filen åbner ikke projektfiler"
+
+# ---- the copyright file, the changelog and the manual page as shipped
+doc="$tmp/ud/usr/share/doc/plotvik"
+head -n 1 "$doc/copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fejl "copyright er ikke i Debians maskinlæsbare format"
+for felt in '^Files: \*$' '^Copyright: .' '^License: .'; do
+  grep -Eq "$felt" "$doc/copyright" || fejl "copyright mangler feltet /$felt/"
+done
+# gzip -9 without the original name and time stamp: byte 3 (flags) and bytes 4-7 (time) are 0.
+for gz in "$doc/changelog.gz" "$tmp/ud/usr/share/man/man1/plotvik.1.gz"; do
+  gzip -t "$gz" 2>/dev/null || { fejl "$(basename "$gz") er ikke gzip"; continue; }
+  [ "$(od -An -tx1 -j3 -N5 "$gz" | tr -d ' ')" = 0000000000 ] || fejl "$(basename "$gz") har navn eller tidsstempel"
+  [ "$(od -An -tx1 -j8 -N1 "$gz" | tr -d ' ')" = 02 ] || fejl "$(basename "$gz") er ikke pakket med -9"
+done
+zcat "$doc/changelog.gz" | head -n 1 | grep -q "^plotvik ($version) " ||
+  fejl "changelog begynder ikke med version $version"
+side=$(zcat "$tmp/ud/usr/share/man/man1/plotvik.1.gz")
+grep -q '^\.TH PLOTVIK 1 ' <<<"$side" || fejl "manualsiden er ikke plotvik(1)"
+for tilvalg in '\\-h' '\\-\\-help' '\\-v' '\\-\\-version' 'projektfil'; do
+  grep -q -- "$tilvalg" <<<"$side" || fejl "manualsiden nævner ikke $tilvalg"
+done
+if command -v man >/dev/null; then
+  advarsler=$(man --warnings -E UTF-8 -l "$tmp/ud/usr/share/man/man1/plotvik.1.gz" 2>&1 >/dev/null)
+  [ -z "$advarsler" ] || fejl "man advarer om manualsiden: $advarsler"
+fi
+
+# ---- lintian, where installed: no errors and no warnings (notes are allowed)
+if command -v lintian >/dev/null; then
+  lintian --no-tag-display-limit "$deb" >"$tmp/lintian.log" 2>&1
+  if grep -Eq '^[EW]: ' "$tmp/lintian.log"; then
+    grep -E '^[EW]: ' "$tmp/lintian.log"
+    fejl "lintian fandt fejl eller advarsler i pakken"
+  fi
+else
+  echo "lintian findes ikke: pakken tjekkes ikke med den"
+fi
 
 # ---- a staged install, and the program's command line without a display
 stage="$tmp/stage"
