@@ -41,6 +41,11 @@ TGrafArkSide::TGrafArkSide(int ark, TProjekt& p, TGrafArkene& arkene, TTegneTils
     connect(TegnFunktionButton, &QPushButton::clicked, this, [this] { TegnFunktionButtonClick(); });
     connect(StatistikCheckBox, &QCheckBox::clicked, this, [this] { StatistikCheckBoxClick(); });
     connect(GrafBilledeWidget, &TGrafBillede::MusNed, this, &TGrafArkSide::MusNed);
+    // Return in a limit box draws at once, with the limits just typed.
+    for (QLineEdit* graense : {xminEdit, xmaxEdit, yminEdit, ymaxEdit})
+        connect(graense, &QLineEdit::returnPressed, this, [this] {
+            if (TegnGrafButton->isEnabled()) TegnGrafButton->click();
+        });
     if (ark <= 2) {
         // Enter, or leaving the box with Tab, goes on to "Tegn graf".
         connect(AntalGrafPunkterEdit, &QLineEdit::returnPressed, this, [this] { TegnGrafButton->setFocus(); });

@@ -335,5 +335,6 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    QObject* tastatur_ = nullptr;  // the window's keyboard rules (Tastatur.h)
     bool iTrin_ = false;  // a whole-table step or an undo is running: cells are written directly
 };
