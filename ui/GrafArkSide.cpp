@@ -25,6 +25,10 @@ using namespace plotvik::ark;
 
 namespace {
 
+// Tab enters the marker group at the chosen marker; the arrows move on from there.
+void TabTilValgt(std::initializer_list<QRadioButton*> knapper) {
+    for (QRadioButton* r : knapper) r->setFocusPolicy(r->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
 
 }  // namespace
 
@@ -130,6 +134,7 @@ void TGrafArkSide::Opbyg() {
     CirkelRadioButton = radio("Cirkel", "Cirkel%1RadioButton", 10, 34);
     PunktRadioButton = radio("Punkt", "Punkt%1RadioButton", 120, 34);
     KrydsRadioButton->setChecked(true);
+    TabTilValgt({RuderRadioButton, KrydsRadioButton, CirkelRadioButton, PunktRadioButton});
 
     auto boks = [&](const char* tekst, const char* navn, int bx, int by) {
         auto* c = new QCheckBox(QString::fromLatin1(tekst), panel);
@@ -211,6 +216,7 @@ void TGrafArkSide::Vis() {
         case TPunktType::Ruder: RuderRadioButton->setChecked(true); break;
         default: KrydsRadioButton->setChecked(true); break;
     }
+    TabTilValgt({RuderRadioButton, KrydsRadioButton, CirkelRadioButton, PunktRadioButton});
     StatistikCheckBox->setChecked(a.Statistik);
     TegnKunPunkterCheckBox->setChecked(a.TegnKunPunkter);
     BeholdGrafCheckBox->setChecked(a.BeholdGraf);

@@ -14,6 +14,7 @@
 #include "tabeller/Indtastning.h"
 #include "ui/CelleModel.h"
 #include "ui/TabelArk.h"
+#include "ui/Tastatur.h"
 #include "ui/Tegnsaet.h"
 
 using namespace plotvik;
@@ -66,6 +67,13 @@ void TTabelGrid::mousePressEvent(QMouseEvent* e) {
 
 void TTabelGrid::keyPressEvent(QKeyEvent* e) {
     if (TastIGrid && TastIGrid(e)) {
+        e->accept();
+        return;
+    }
+    // A character written with AltGr opens the cell's editor as any typing
+    // does (the view itself takes a key with Ctrl and Alt for a command).
+    if (ErTekstTast(*e) && (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && state() != EditingState &&
+        edit(currentIndex(), AnyKeyPressed, e)) {
         e->accept();
         return;
     }
@@ -250,7 +258,10 @@ void TTabelArk::FeltForladt(int t) {
 void TTabelArk::FeltFokusMistet(int t, QFocusEvent* fe) {
     QLineEdit* edit = k_[t].FeltEdit;
     if (!edit->isVisible() || !ind_.IndtastningAktiv[t]) return;
-    if (fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason) return;
+    // A menu opened meanwhile (by the mouse or by its access key) lets the input wait.
+    if (fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason ||
+        fe->reason() == Qt::MenuBarFocusReason)
+        return;
     // A click into the same grid is a jump, handled with the click.
     if (QApplication::focusWidget() == k_[t].Grid) return;
     FeltForladt(t);

@@ -5,6 +5,9 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTimer>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -112,7 +115,37 @@ void TilslutArkTaster(QMainWindow& vindue, QTabWidget& ark) {
 }
 
 TTastaturFilter::TTastaturFilter(QMainWindow& vindue, std::function<QWidget*()> forrestSide)
-    : QObject(&vindue), vindue_(vindue), forrestSide_(std::move(forrestSide)) {}
+    : QObject(&vindue), vindue_(vindue), forrestSide_(std::move(forrestSide)) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ny) {
+        if (!ny || ny->window() != &vindue_ || qobject_cast<QMenuBar*>(ny)) return;
+        sidsteFokus_ = ny;
+        // A grid's cell editor closes when the focus leaves it; the grid stays.
+        sidsteVaert_ = nullptr;
+        for (QWidget* w = ny->parentWidget(); w && w != &vindue_; w = w->parentWidget())
+            if (w->focusPolicy() & Qt::TabFocus) {
+                sidsteVaert_ = w;
+                break;
+            }
+    });
+    if (QMenuBar* bar = vindue_.menuBar())
+        for (QAction* a : bar->actions())
+            if (QMenu* m = a->menu())
+                connect(m, &QMenu::aboutToHide, this, [this] {
+                    // Later: moving to the next menu with the arrows shows it first.
+                    QTimer::singleShot(0, this, [this] { MenuLukket(); });
+                });
+}
+
+void TTastaturFilter::MenuLukket() {
+    QMenuBar* bar = vindue_.menuBar();
+    if (QApplication::activePopupWidget() || !bar || QApplication::focusWidget() != bar) return;
+    bar->setActiveAction(nullptr);
+    for (QWidget* w : {sidsteFokus_.data(), sidsteVaert_.data()})
+        if (w && w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::MenuBarFocusReason);
+            return;
+        }
+}
 
 bool TTastaturFilter::IVinduet(QObject* o) const {
     auto* w = qobject_cast<QWidget*>(o);

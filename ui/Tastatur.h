@@ -9,6 +9,7 @@
 
 #include <QChar>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -53,7 +54,9 @@ void TilslutArkTaster(QMainWindow& vindue, QTabWidget& ark);
 //   go to the window's undo and redo;
 // - AltGr characters stay text even where a shortcut has the same keys;
 // - Alt and a letter shared by two visible controls goes to the first of
-//   them (Adgangsmaal), instead of to whichever Qt happens to pick.
+//   them (Adgangsmaal), instead of to whichever Qt happens to pick;
+// - a menu closed with Esc gives the focus back to the cell or box that had
+//   it, so that the next key is typed there and not taken by the menu bar.
 class TTastaturFilter : public QObject {
 public:
     // forrestSide: the sheet in front, whose buttons the access keys reach.
@@ -63,8 +66,11 @@ public:
 private:
     bool IVinduet(QObject* o) const;
     bool AdgangstastDelt(QKeyEvent& e);
+    void MenuLukket();
     QMainWindow& vindue_;
     std::function<QWidget*()> forrestSide_;
+    QPointer<QWidget> sidsteFokus_;  // where the focus was before the menu bar took it
+    QPointer<QWidget> sidsteVaert_;  // and the control around it that takes the focus
 };
 
 }  // namespace plotvik

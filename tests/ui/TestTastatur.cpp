@@ -6,15 +6,18 @@
 // Ctrl+Z after a typed cell brings the earlier value back.
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QUndoStack>
 #include <algorithm>
 #include <map>
 
 #include "FormTestHjaelp.h"
+#include "ui/CelleModel.h"
 #include "ui/Tastatur.h"
 
 namespace plotvik::test {
@@ -22,7 +25,7 @@ namespace {
 
 constexpr Qt::KeyboardModifiers AltGrSomCtrlAlt = Qt::ControlModifier | Qt::AltModifier;
 
-struct Celle {
+struct Felt {
     const char* navn;
     int tabel;
     bool fri;       // free editing instead of program-controlled input
@@ -31,7 +34,7 @@ struct Celle {
 };
 
 // The constants' g and the first t, in both kinds of input.
-const Celle Celler[] = {
+const Felt Felter[] = {
     {"konstant, programstyret", 0, false, 1, 0, "9.820"},
     {"konstant, fri", 0, true, 1, 0, "9.820"},
     {"maaling, programstyret", 1, false, 1, 0, "1"},
@@ -54,11 +57,18 @@ protected:
         QTest::sendKeyEvent(QTest::Release, Fokus(), tast, tekst, mod);
         QApplication::processEvents();
     }
+    // Esc closes the menu; the focus goes back where it was.
+    void LukMenu() {
+        if (QWidget* p = QApplication::activePopupWidget()) QTest::keyClick(p, Qt::Key_Escape);
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
     // A button pressed with its access key clicks a moment later, as on screen.
     void VentPaaKlik() { QTest::qWait(250); }
 
     // Fald with "Målinger" applied and t = 1..5 in the table; no input running.
     void HentFald() {
+        for (int t = 0; t <= 1; ++t) form->SaetProgramstyring(t, true);
         HentProjekt(Kopi("Fald.prj"));
         QTest::keyClick(form->TabelFeltEdit[0], Qt::Key_Escape);
         Maalinger(1, 5);
@@ -71,9 +81,9 @@ protected:
     // The focus in the cell, as a student puts it there: a click starts the
     // program-controlled input; in free editing the grid gets the focus at
     // the cell.
-    void FokusICelle(const Celle& c) {
+    void FokusICelle(const Felt& c) {
         form->SaetProgramstyring(c.tabel, !c.fri);
-        KlikCelle(c.tabel, c.r, c.s);
+        if (!c.fri) KlikCelle(c.tabel, c.r, c.s);
         if (c.fri) {
             QTableView* g = form->TabelGrid[c.tabel];
             g->setCurrentIndex(g->model()->index(c.r, c.s));
@@ -83,28 +93,29 @@ protected:
     }
 
     // What is being typed into the cell: the program's edit box or the grid's own editor.
-    QLineEdit* Redigering(const Celle& c) {
+    QLineEdit* Redigering(const Felt& c) {
         if (!c.fri) return form->TabelFeltEdit[c.tabel]->isVisible() ? form->TabelFeltEdit[c.tabel] : nullptr;
         return qobject_cast<QLineEdit*>(Fokus());
     }
 
     // Types into the cell and ends it with Enter.
-    void SkrivICelle(const Celle& c, const QString& tekst) {
+    void SkrivICelle(const Felt& c, const QString& tekst) {
         if (c.fri) Tryk(Qt::Key_F2);
         QLineEdit* e = Redigering(c);
         ASSERT_NE(e, nullptr) << c.navn;
         e->selectAll();
         QTest::keyClicks(e, tekst);
         QTest::keyClick(e, Qt::Key_Return);
+        // The grid commits its editor, then the check runs: two rounds of events.
+        QApplication::processEvents();
         QApplication::processEvents();
     }
 
-    std::string Vist(const Celle& c) { return Celle(c.tabel, c.r, c.s); }
-    using FormTest::Celle;
+    std::string Vist(const Felt& c) { return Celle(c.tabel, c.r, c.s); }
 };
 
 TEST_F(Tastatur, AltFOpensFilAndLeavesTheCellAlone) {
-    for (const Celle& c : Celler) {
+    for (const Felt& c : Felter) {
         SCOPED_TRACE(c.navn);
         HentFald();
         FokusICelle(c);
@@ -117,13 +128,18 @@ TEST_F(Tastatur, AltFOpensFilAndLeavesTheCellAlone) {
         auto* fil = Find<QMenu>("FilMenu");
         EXPECT_TRUE(fil->isVisible()) << "Alt+F opens \"&Fil\"";
         EXPECT_EQ(QApplication::activePopupWidget(), fil);
-        if (QWidget* p = QApplication::activePopupWidget()) QTest::keyClick(p, Qt::Key_Escape);
-        QApplication::processEvents();
+        LukMenu();
         EXPECT_FALSE(fil->isVisible());
+        // The grid's own editor closes when the menu takes the focus, keeping its text.
+        EXPECT_EQ(Fokus(), c.fri ? static_cast<QWidget*>(form->TabelGrid[c.tabel]) : e) << "back in the cell";
         // Alt with a letter no control owns types nothing either.
+        if (c.fri) Tryk(Qt::Key_F2);
+        e = Redigering(c);
+        ASSERT_NE(e, nullptr);
         Tryk(Qt::Key_Q, Qt::AltModifier);
+        EXPECT_EQ(FraQString(e->text()), c.foer);
         Tryk(Qt::Key_F, Qt::AltModifier | Qt::ShiftModifier);
-        if (QWidget* p = QApplication::activePopupWidget()) QTest::keyClick(p, Qt::Key_Escape);
+        LukMenu();
         Tryk(Qt::Key_F5);
         e = Redigering(c);
         if (e) EXPECT_EQ(FraQString(e->text()), c.foer);
@@ -135,7 +151,7 @@ TEST_F(Tastatur, AltFOpensFilAndLeavesTheCellAlone) {
 }
 
 TEST_F(Tastatur, AltBComputesFromTheCell) {
-    for (const Celle& c : Celler) {
+    for (const Felt& c : Felter) {
         SCOPED_TRACE(c.navn);
         HentFald();
         FokusICelle(c);
@@ -165,7 +181,7 @@ TEST_F(Tastatur, AltGrCharactersOfADanishKeyboardAreTyped) {
         {Qt::Key_BraceRight, "}", AltGrSomCtrlAlt},   {Qt::Key_Bar, "|", AltGrSomCtrlAlt},
         {Qt::Key_E, "€", AltGrSomCtrlAlt},
     };
-    for (const Celle& c : Celler) {
+    for (const Felt& c : Felter) {
         SCOPED_TRACE(c.navn);
         HentFald();
         FokusICelle(c);
@@ -186,16 +202,18 @@ TEST_F(Tastatur, AltGrCharactersOfADanishKeyboardAreTyped) {
 TEST_F(Tastatur, CtrlZAfterATypedCellBringsTheEarlierValueBack) {
     struct Trin {
         const char* tekst;
-        bool kontrol;          // "&Kontrol af Inddata" on
-        const char* besked;    // the check's message, or nullptr
+        bool kontrol;                 // "&Kontrol af Inddata" on
+        const char *besked, *beskedFri;  // the message in each kind of input, or nullptr
     };
+    // Free editing checks every value it is given; program-controlled input
+    // only with the check on.
     const Trin trin[] = {
-        {"5", true, nullptr},
-        {"123", true, nullptr},  // three keys, one step
-        {"x", false, nullptr},
-        {"x", true, "Fejl i Tallet: x"},
+        {"5", true, nullptr, nullptr},
+        {"123", true, nullptr, nullptr},  // three keys, one step
+        {"x", false, nullptr, "Fejl i Tallet: \"x\"\n\rTabel No: "},
+        {"x", true, "Fejl i Tallet: x\n\rTabel No: ", "Fejl i Tallet: \"x\"\n\rTabel No: "},
     };
-    for (const Celle& c : Celler)
+    for (const Felt& c : Felter)
         for (const Trin& t : trin) {
             SCOPED_TRACE(std::string(c.navn) + " / " + t.tekst + (t.kontrol ? " with check" : ""));
             HentFald();
@@ -203,9 +221,10 @@ TEST_F(Tastatur, CtrlZAfterATypedCellBringsTheEarlierValueBack) {
             FokusICelle(c);
             SkrivICelle(c, QString::fromLatin1(t.tekst));
             EXPECT_EQ(Vist(c), t.tekst);
-            if (t.besked) {
-                ASSERT_FALSE(flade.Vist.empty());
-                EXPECT_EQ(flade.Vist.front().Tekst.substr(0, std::string(t.besked).size()), t.besked);
+            if (const char* besked = c.fri ? t.beskedFri : t.besked) {
+                EXPECT_EQ(flade.Vist.size(), 1u);
+                if (!flade.Vist.empty())
+                    EXPECT_EQ(flade.Vist.front().Tekst.substr(0, std::string(besked).size()), besked);
             } else {
                 EXPECT_TRUE(flade.Vist.empty());
             }
@@ -221,7 +240,7 @@ TEST_F(Tastatur, CtrlZAfterATypedCellBringsTheEarlierValueBack) {
 }
 
 TEST_F(Tastatur, CtrlZWhileTypingTakesBackWhatWasTyped) {
-    for (const Celle& c : Celler) {
+    for (const Felt& c : Felter) {
         SCOPED_TRACE(c.navn);
         HentFald();
         FokusICelle(c);
@@ -344,8 +363,7 @@ TEST_F(Adgangstaster, EveryAccessKeyOfASheetReachesItsOwnerFromACell) {
         if (menu) {
             ASSERT_NE(popup, nullptr);
             EXPECT_EQ(popup->objectName().toStdString(), r.ejer);
-            QTest::keyClick(popup, Qt::Key_Escape);
-            QApplication::processEvents();
+            LukMenu();
             EXPECT_TRUE(klik.empty());
             EXPECT_EQ(Fokus(), fokus) << "the focus goes back where it was";
             if (auto* e = qobject_cast<QLineEdit*>(fokus)) EXPECT_EQ(e->text(), foer) << "nothing typed";
