@@ -169,6 +169,10 @@ bool TTastaturFilter::eventFilter(QObject* o, QEvent* e) {
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) return false;
     if (!IVinduet(o)) return false;
     auto& k = *static_cast<QKeyEvent*>(e);
+    // Keys that reach the window show it is in front, even when no window
+    // manager told Qt so after a box closed; the window's shortcuts need it.
+    if (type == QEvent::ShortcutOverride && !QApplication::activeWindow() && !QApplication::activeModalWidget())
+        QApplication::setActiveWindow(&vindue_);
     if (type == QEvent::KeyPress) {
         if (!ErGenvejMedTekst(k)) return false;
         // No control types it: the menus had their chance before the key press.
