@@ -142,11 +142,11 @@ TEST_F(Tastatur, AltFOpensFilAndLeavesTheCellAlone) {
         LukMenu();
         Tryk(Qt::Key_F5);
         e = Redigering(c);
-        if (e) EXPECT_EQ(FraQString(e->text()), c.foer);
+        if (e) { EXPECT_EQ(FraQString(e->text()), c.foer); }
         if (e) Tryk(Qt::Key_Return);
         EXPECT_EQ(Vist(c), c.foer);
         EXPECT_TRUE(flade.Vist.empty()) << "no \"Fejl i Tallet\": nothing was typed";
-        if (c.tabel == 0) EXPECT_DOUBLE_EQ(form->Projekt.KonstantVaerdi[1], 9.82);
+        if (c.tabel == 0) { EXPECT_DOUBLE_EQ(form->Projekt.KonstantVaerdi[1], 9.82); }
     }
 }
 
@@ -223,8 +223,9 @@ TEST_F(Tastatur, CtrlZAfterATypedCellBringsTheEarlierValueBack) {
             EXPECT_EQ(Vist(c), t.tekst);
             if (const char* besked = c.fri ? t.beskedFri : t.besked) {
                 EXPECT_EQ(flade.Vist.size(), 1u);
-                if (!flade.Vist.empty())
+                if (!flade.Vist.empty()) {
                     EXPECT_EQ(flade.Vist.front().Tekst.substr(0, std::string(besked).size()), besked);
+                }
             } else {
                 EXPECT_TRUE(flade.Vist.empty());
             }
@@ -317,7 +318,7 @@ TEST_F(Adgangstaster, NoSheetSharesAnAccessLetterBeyondTheDescribedCaptions) {
             EXPECT_EQ(raekkefoelge, d->ejere);
         }
         for (const Delt& d : delte)
-            if (d.ark == a) EXPECT_EQ(Bogstaver(a)[QChar(d.bogstav)].size(), 2u) << d.bogstav;
+            if (d.ark == a) { EXPECT_EQ(Bogstaver(a)[QChar(d.bogstav)].size(), 2u) << d.bogstav; }
     }
 }
 
@@ -366,7 +367,7 @@ TEST_F(Adgangstaster, EveryAccessKeyOfASheetReachesItsOwnerFromACell) {
             LukMenu();
             EXPECT_TRUE(klik.empty());
             EXPECT_EQ(Fokus(), fokus) << "the focus goes back where it was";
-            if (auto* e = qobject_cast<QLineEdit*>(fokus)) EXPECT_EQ(e->text(), foer) << "nothing typed";
+            if (auto* e = qobject_cast<QLineEdit*>(fokus)) { EXPECT_EQ(e->text(), foer) << "nothing typed"; }
         } else {
             EXPECT_EQ(popup, nullptr);
             EXPECT_EQ(klik, (std::map<std::string, int>{{r.ejer, 1}}));
