@@ -498,6 +498,10 @@ TEST_F(Tastatur, AJourneyWithTheKeysOnly) {
     Tryk(Qt::Key_B, Qt::AltModifier);  // "&Beregn"
     VentPaaKlik();
     EXPECT_EQ(QString::fromStdString(Celle(1, 5, 1)).trimmed(), QStringLiteral("4.91"));
+    Tryk(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form->SideKontrol->currentWidget(), form->Ark[2]) << "Ctrl+Tab: the next sheet";
+    Tryk(Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(form->SideKontrol->currentWidget(), form->Ark[1]);
     Tryk(Qt::Key_PageDown, Qt::ControlModifier);
     Tryk(Qt::Key_PageDown, Qt::ControlModifier);
     ASSERT_EQ(form->SideKontrol->currentWidget(), form->Ark[3]);
