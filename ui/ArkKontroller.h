@@ -30,6 +30,7 @@ inline QPushButton* Knap(QWidget* ejer, const QString& tekst, const QString& nav
     auto* k = new QPushButton(tekst, ejer);
     k->setObjectName(navn);
     k->setGeometry(x, y, b, h);
+    k->setAutoDefault(true);  // Return presses the button that has the focus, as Space does
     return k;
 }
 

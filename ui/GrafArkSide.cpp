@@ -26,6 +26,10 @@ using namespace plotvik::ark;
 
 namespace {
 
+// Tab enters the marker group at the chosen marker; the arrows move on from there.
+void TabTilValgt(std::initializer_list<QRadioButton*> knapper) {
+    for (QRadioButton* r : knapper) r->setFocusPolicy(r->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
 
 }  // namespace
 
@@ -44,6 +48,11 @@ TGrafArkSide::TGrafArkSide(int ark, TProjekt& p, TGrafArkene& arkene, TTegneTils
     connect(TilpasGraenserButton, &QPushButton::clicked, this, [this] { TilpasGraenserButtonClick(); });
     zoom_ = new TGrafZoom(GrafBilledeWidget, this);
     connect(GrafBilledeWidget, &TGrafBillede::MusNed, this, &TGrafArkSide::MusNed);
+    // Return in a limit box draws at once, with the limits just typed.
+    for (QLineEdit* graense : {xminEdit, xmaxEdit, yminEdit, ymaxEdit})
+        connect(graense, &QLineEdit::returnPressed, this, [this] {
+            if (TegnGrafButton->isEnabled()) TegnGrafButton->click();
+        });
     if (ark <= 2) {
         // Enter, or leaving the box with Tab, goes on to "Tegn graf".
         connect(AntalGrafPunkterEdit, &QLineEdit::returnPressed, this, [this] { TegnGrafButton->setFocus(); });
@@ -129,6 +138,7 @@ void TGrafArkSide::Opbyg() {
     CirkelRadioButton = radio("Cirkel", "Cirkel%1RadioButton", 10, 34);
     PunktRadioButton = radio("Punkt", "Punkt%1RadioButton", 120, 34);
     KrydsRadioButton->setChecked(true);
+    TabTilValgt({RuderRadioButton, KrydsRadioButton, CirkelRadioButton, PunktRadioButton});
 
     auto boks = [&](const char* tekst, const char* navn, int bx, int by) {
         auto* c = new QCheckBox(QString::fromLatin1(tekst), panel);
@@ -214,6 +224,7 @@ void TGrafArkSide::Vis() {
         case TPunktType::Ruder: RuderRadioButton->setChecked(true); break;
         default: KrydsRadioButton->setChecked(true); break;
     }
+    TabTilValgt({RuderRadioButton, KrydsRadioButton, CirkelRadioButton, PunktRadioButton});
     StatistikCheckBox->setChecked(a.Statistik);
     TegnKunPunkterCheckBox->setChecked(a.TegnKunPunkter);
     BeholdGrafCheckBox->setChecked(a.BeholdGraf);

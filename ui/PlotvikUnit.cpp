@@ -36,6 +36,7 @@
 #include "ui/GrafVisning.h"
 #include "ui/PlotvikUnitIntern.h"
 #include "ui/QtLaerred.h"
+#include "ui/Tastatur.h"
 #include "ui/TekstArk.h"
 #include "ui/Tegnsaet.h"
 
@@ -95,6 +96,10 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
     FormCreate();
     OpretDialoger();
     OpretVelkomst(*this);
+    // The keys of the whole window: typing reaches the cells, the rest the menus and buttons.
+    tastatur_ = new TTastaturFilter(*this, [this]() -> QWidget* { return SideKontrol ? SideKontrol->currentWidget() : nullptr; });
+    QApplication::instance()->installEventFilter(tastatur_);
+    TilslutArkTaster(*this, *SideKontrol);
 }
 
 TPlotvikForm::~TPlotvikForm() {
@@ -105,6 +110,8 @@ TPlotvikForm::~TPlotvikForm() {
     // still exist: no child's signal reaches the form's handlers any more, and
     // the sheets, whose grids and images show those members, go. (The grids
     // and their edit boxes handle their own events: no filter is left over.)
+    delete tastatur_;
+    tastatur_ = nullptr;
     for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
     delete takeCentralWidget();
     SideKontrol = nullptr;

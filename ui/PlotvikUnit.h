@@ -349,5 +349,6 @@ protected:
 
 private:
     std::string eksempel_;  // the example the tip beside the tabs belongs to
+    QObject* tastatur_ = nullptr;  // the window's keyboard rules (Tastatur.h)
     bool iTrin_ = false;  // a whole-table step or an undo is running: cells are written directly
 };

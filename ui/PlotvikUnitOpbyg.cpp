@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include "ui/PlotvikUnit.h"
 #include "ui/GrafVisning.h"
@@ -102,6 +103,12 @@ void OpbygMenuer(TPlotvikForm& f) {
 
     QAction* hjaelp = bar->addAction(QString::fromUtf8("Hjælp"));
     hjaelp->setObjectName(QStringLiteral("HjaelpMenuItem"));
+    // Neither "Hjælp" nor "Valgmuligheder" has an access letter: F1 opens the
+    // help, F10 opens "&Fil", from where the arrows reach every menu.
+    hjaelp->setShortcut(QKeySequence::HelpContents);
+    auto* menulinje = new QShortcut(QKeySequence(Qt::Key_F10), &f);
+    menulinje->setObjectName(QStringLiteral("MenulinjeGenvej"));
+    QObject::connect(menulinje, &QShortcut::activated, bar, [bar, fil] { bar->setActiveAction(fil->menuAction()); });
     forbind(hjaelp, &TPlotvikForm::HjaelpMenuItemClick);
 
     // The graph images' pop-up menu repeats the four graph tools.

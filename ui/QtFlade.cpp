@@ -12,13 +12,23 @@
 namespace plotvik {
 namespace {
 
+// After a box or a file dialog the keyboard goes back to the window that
+// asked, also where no window manager hands it back.
+void GivTastaturTilbage(QWidget* vindue) {
+    if (!vindue || !vindue->isVisible()) return;
+    if (!QApplication::activeWindow()) QApplication::setActiveWindow(vindue);
+    vindue->activateWindow();
+}
+
 QMessageBox::StandardButton VisBoks(QMessageBox::Icon ikon, const std::string& tekst,
                                     QMessageBox::StandardButtons knapper,
                                     QMessageBox::StandardButton standard) {
     QMessageBox boks(ikon, QApplication::applicationDisplayName(), BoksTekst(tekst), knapper,
                      QApplication::activeWindow());
     boks.setDefaultButton(standard);
-    return static_cast<QMessageBox::StandardButton>(boks.exec());
+    const auto svar = static_cast<QMessageBox::StandardButton>(boks.exec());
+    GivTastaturTilbage(boks.parentWidget());
+    return svar;
 }
 
 // The dialog's start folder and file from the program's initial name, which
@@ -48,7 +58,9 @@ std::optional<std::string> VisFilDialog(bool gem, const std::string& filter, con
     d.setOption(QFileDialog::DontConfirmOverwrite, true);
     d.setNameFilters(QtFilter(filter));
     SaetStartNavn(d, navn);
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+    const bool ok = d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty();
+    GivTastaturTilbage(d.parentWidget());
+    if (!ok) return std::nullopt;
     return FraQString(d.selectedFiles().first());
 }
 

@@ -147,6 +147,7 @@ TTabelGrid* TTabelArk::NytGrid(int t, const QString& navn) {
                        QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setTabKeyNavigation(false);  // Tab goes on down the sheet; the arrows move in the grid
     g->setGeometry(4, 0, 5 * (StandardSoejleBredde + 1) + 3, 2 * (RaekkeHoejde + 1) + 3);
     k_[t].Grid = g;
     k_[t].Model = model;
@@ -225,6 +226,7 @@ void TTabelArk::Forbind(int t) {
     k.FeltEdit->NavigationsTast = [this, t](int tast) { TastIFelt(t, tast); };
     k.FeltEdit->FokusMistet = [this, t](QFocusEvent* e) { FeltFokusMistet(t, e); };
     k.Grid->KlikIGrid = [this, t](QMouseEvent* e) { return KlikIGrid(t, e); };
+    k.Grid->TastIGrid = [this, t](QKeyEvent* e) { return TastIGrid(t, e); };
     k.Grid->FokusMistet = [this, t] {
         // A grid in free editing that loses the focus has no current cell any more.
         if (FriRedigering(t)) ind_.AktuelRaekke = ind_.AktuelSoejle = -1;

@@ -63,10 +63,12 @@ class TTabelGrid : public QTableView {
 public:
     TTabelGrid(QWidget* parent) : QTableView(parent) {}
     std::function<bool(QMouseEvent*)> KlikIGrid;  // true: the click is used up
+    std::function<bool(QKeyEvent*)> TastIGrid;    // true: the key is used up
     std::function<void()> FokusMistet;
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 };
 
@@ -196,6 +198,7 @@ private:
     void FeltForladt(int tabel);
     void FeltFokusMistet(int tabel, QFocusEvent* e);
     bool KlikIGrid(int tabel, QMouseEvent* e);
+    bool TastIGrid(int tabel, QKeyEvent* e);
 
     int arkNo_, foerste_, sidste_;
     plotvik::TProjekt& p_;

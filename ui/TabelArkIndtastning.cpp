@@ -14,6 +14,7 @@
 #include "tabeller/Indtastning.h"
 #include "ui/CelleModel.h"
 #include "ui/TabelArk.h"
+#include "ui/Tastatur.h"
 #include "ui/Tegnsaet.h"
 
 using namespace plotvik;
@@ -64,6 +65,21 @@ void TTabelGrid::mousePressEvent(QMouseEvent* e) {
     QTableView::mousePressEvent(e);
 }
 
+void TTabelGrid::keyPressEvent(QKeyEvent* e) {
+    if (TastIGrid && TastIGrid(e)) {
+        e->accept();
+        return;
+    }
+    // A character written with AltGr opens the cell's editor as any typing
+    // does (the view itself takes a key with Ctrl and Alt for a command).
+    if (ErTekstTast(*e) && (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && state() != EditingState &&
+        edit(currentIndex(), AnyKeyPressed, e)) {
+        e->accept();
+        return;
+    }
+    QTableView::keyPressEvent(e);
+}
+
 void TTabelGrid::focusOutEvent(QFocusEvent* e) {
     if (FokusMistet) FokusMistet();
     QTableView::focusOutEvent(e);
@@ -85,7 +101,9 @@ bool TTabelFeltEdit::event(QEvent* e) {
         }
     }
     const bool tast = e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride;
-    const int vk = tast ? VirtuelTast(static_cast<QKeyEvent*>(e)->key()) : 0;
+    // With Ctrl or Alt held the key belongs to the window (Ctrl+Tab, Ctrl+Page Down: the next sheet).
+    const bool genvej = tast && (static_cast<QKeyEvent*>(e)->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const int vk = tast && !genvej ? VirtuelTast(static_cast<QKeyEvent*>(e)->key()) : 0;
     if (vk != 0 && NavigationsTast) {
         e->accept();
         if (e->type() == QEvent::KeyPress) NavigationsTast(vk);
@@ -117,7 +135,7 @@ TTabelArk::~TTabelArk() {
     // destroyed after this sheet's own part; they must not call back into it.
     for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
     for (TTabelKontroller& k : k_) {
-        if (k.Grid) k.Grid->KlikIGrid = nullptr, k.Grid->FokusMistet = nullptr;
+        if (k.Grid) k.Grid->KlikIGrid = nullptr, k.Grid->TastIGrid = nullptr, k.Grid->FokusMistet = nullptr;
         if (k.FeltEdit) k.FeltEdit->NavigationsTast = nullptr, k.FeltEdit->FokusMistet = nullptr;
         if (k.AntalMaalingerSpinEdit) k.AntalMaalingerSpinEdit->Enter = nullptr, k.AntalMaalingerSpinEdit->FokusMistet = nullptr;
         if (k.Model) k.Model->FriRedigering = nullptr, k.Model->Skriv = nullptr;
@@ -240,7 +258,10 @@ void TTabelArk::FeltForladt(int t) {
 void TTabelArk::FeltFokusMistet(int t, QFocusEvent* fe) {
     QLineEdit* edit = k_[t].FeltEdit;
     if (!edit->isVisible() || !ind_.IndtastningAktiv[t]) return;
-    if (fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason) return;
+    // A menu opened meanwhile (by the mouse or by its access key) lets the input wait.
+    if (fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason ||
+        fe->reason() == Qt::MenuBarFocusReason)
+        return;
     // A click into the same grid is a jump, handled with the click.
     if (QApplication::focusWidget() == k_[t].Grid) return;
     FeltForladt(t);
@@ -280,6 +301,22 @@ bool TTabelArk::KlikIGrid(int t, QMouseEvent* me) {
         ind_.SpringTil[t] = false;
         if (ind_.IndtastningAktiv[t]) IndtastTabel(t, r, c);
     }
+    return true;
+}
+
+// The keyboard's way into a grid whose input the program controls: Enter or
+// F2 starts the input at the current cell, or at the first input cell, as a
+// click there does.
+bool TTabelArk::TastIGrid(int t, QKeyEvent* e) {
+    if (FriRedigering(t) || ind_.IndtastningAktiv[t] || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter && e->key() != Qt::Key_F2) return false;
+    const TIndtastningsFelt f = Felt(p_, t);
+    const QModelIndex i = k_[t].Grid->currentIndex();
+    int r = Type(p_, t) == 'R' ? 1 : 2, c = Type(p_, t) == 'R' ? 2 : 1;
+    if (i.isValid() && ErInddataCelle(f, i.row() + 1, i.column() + 1)) r = i.row() + 1, c = i.column() + 1;
+    if (!ErInddataCelle(f, r, c)) return false;
+    IndtastTabel(t, r, c);
     return true;
 }
 
