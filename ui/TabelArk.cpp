@@ -105,6 +105,19 @@ private:
 
 }  // namespace
 
+// ---------------------------------------------------------------- the grid's own editor
+
+bool TTabelGrid::GemAabenCelle() {
+    if (state() != QAbstractItemView::EditingState) return false;
+    // The editor sits at the current cell: moving the current cell closes it.
+    QWidget* editor = indexWidget(currentIndex());
+    if (!editor) return false;
+    commitData(editor);
+    // Writing the cell may have closed the editor already.
+    if (indexWidget(currentIndex()) == editor) closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return true;
+}
+
 // ---------------------------------------------------------------- building
 
 TTabelArk::TTabelArk(int arkNo, TProjekt& p, TIndtastningsTilstand& ind, const QFont& skrift, QWidget* parent)

@@ -64,6 +64,11 @@ public:
     TTabelGrid(QWidget* parent) : QTableView(parent) {}
     std::function<bool(QMouseEvent*)> KlikIGrid;  // true: the click is used up
     std::function<void()> FokusMistet;
+    // The cell being edited in the grid's own editor (free editing) is
+    // written to the table and the editor closed, as when the student
+    // leaves the cell; answers whether there was one. Every command that
+    // rebuilds the table calls this first, so that no typing is lost.
+    bool GemAabenCelle();
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;

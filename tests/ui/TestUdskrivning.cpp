@@ -1,10 +1,13 @@
 // Printing to a PDF file in place of the printer: the laid-out lines come
 // out in order (read back with pdftotext), long prints get more pages, and a
-// cancelled print dialog prints nothing.
+// cancelled print dialog prints nothing; a print that cannot start or is
+// aborted says so.
+#include <QFileInfo>
 #include <QImage>
 #include <gtest/gtest.h>
 
 #include "TestUdskrivHjaelp.h"
+#include "support/FakeFlade.h"
 #include "support/Testdata.h"
 
 namespace plotvik::test {
@@ -82,6 +85,72 @@ TEST(Udskriv, WindowImageIsPrintedAtItsSizeOrFittedToThePage) {
     UdskrivBillede(printer, billede, 96);
     ASSERT_TRUE(pdf.Findes());
     EXPECT_GT(QFile(QString::fromStdString(fil)).size(), 500);
+}
+
+}  // namespace
+}  // namespace plotvik::test
+
+namespace plotvik::test {
+namespace {
+
+// A print that cannot start says where it was going and that nothing was
+// printed, for the line prints and the window's image alike; no file is left.
+TEST(Udskriv, AnOutputFileThatCannotBeWrittenIsReportedAndNothingIsPrinted) {
+    const std::string mappe = NyTempMappe("udskriv_fejl");
+    struct Tilfaelde {
+        const char* Navn;
+        std::string Fil;
+    };
+    const Tilfaelde tilfaelde[] = {
+        {"missing folder", mappe + "/findes_ikke/tabel.pdf"},
+        {"two missing folders", mappe + "/a/b/tabel.pdf"},
+        {"the name is a folder", mappe},
+    };
+    const std::vector<TUdskriftLinie> linier = {{"Arial", 10, "L = 0,2 m"}};
+    QImage billede(40, 30, QImage::Format_RGB32);
+    billede.fill(Qt::white);
+    for (const Tilfaelde& t : tilfaelde) {
+        for (int slags = 0; slags < 2; ++slags) {
+            FakeFlade flade;
+            PdfPrinter pdf(t.Fil);
+            QPrinter printer(QPrinter::HighResolution);
+            ASSERT_TRUE(VaelgPrinter(printer, nullptr));
+            const bool udskrevet = slags == 0 ? UdskrivLinier(printer, linier) : UdskrivBillede(printer, billede, 96);
+            EXPECT_FALSE(udskrevet) << t.Navn << " " << slags;
+            ASSERT_EQ(flade.Vist.size(), 1u) << t.Navn << " " << slags;
+            EXPECT_EQ(flade.Vist[0].Art, Boks::Fejl);
+            EXPECT_EQ(flade.Vist[0].Tekst,
+                      "Udskriften kunne ikke startes p\xE5 filen \"" + t.Fil + "\".\n\rIntet er udskrevet.")
+                << t.Navn;
+            EXPECT_FALSE(QFileInfo(QString::fromStdString(t.Fil)).isFile()) << t.Navn;
+        }
+    }
+    // The folder named as the file is left as it was, and the good file prints without a word.
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(mappe)).isDir());
+    FakeFlade flade;
+    PdfPrinter pdf(mappe + "/god.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    ASSERT_TRUE(VaelgPrinter(printer, nullptr));
+    EXPECT_TRUE(UdskrivLinier(printer, linier));
+    EXPECT_TRUE(flade.Vist.empty());
+    EXPECT_TRUE(pdf.Findes());
+}
+
+// A print the platform gives up on half-way: reported, and the half-written
+// file does not stay to look like a finished print.
+TEST(Udskriv, APrintAbortedHalfWayIsReportedAndItsFileRemoved) {
+    const std::string fil = NyTempMappe("udskriv_afbrudt") + "/ark.pdf";
+    FakeFlade flade;
+    PdfPrinter pdf(fil);
+    QPrinter printer(QPrinter::HighResolution);
+    ASSERT_TRUE(VaelgPrinter(printer, nullptr));
+    QImage billede(80, 60, QImage::Format_RGB32);
+    billede.fill(Qt::blue);
+    const bool udskrevet = UdskrivBillede(printer, billede, 96, [&printer](QPainter&) { printer.abort(); });
+    EXPECT_FALSE(udskrevet);
+    ASSERT_EQ(flade.Vist.size(), 1u);
+    EXPECT_EQ(flade.Vist[0].Tekst, "Udskriften til filen \"" + fil + "\" blev afbrudt.\n\rIntet er udskrevet.");
+    EXPECT_FALSE(pdf.Findes());
 }
 
 }  // namespace
