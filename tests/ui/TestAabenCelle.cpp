@@ -89,7 +89,8 @@ TEST_F(AabenCelle, ATypedCellIsWrittenBeforeItsTableIsRebuilt) {
         QApplication::processEvents();
         EXPECT_FALSE(EditorAaben()) << t.Navn;
         EXPECT_EQ(Celle(1, 1, 0), t.CelleEfter) << t.Navn;
-        EXPECT_TRUE(flade.Vist.empty()) << t.Navn << ": " << ::testing::PrintToString(flade.Tekster());
+        for (const Visning& v : flade.Vist)
+            EXPECT_TRUE(v.Art == Boks::AabnFil) << t.Navn << ": " << v.Tekst;
         Menu(t.Tilbage);
         EXPECT_EQ(Celle(1, 1, 0), t.CelleTilbage) << t.Navn;
         EXPECT_EQ(advarsler.Tag(), std::vector<std::string>{}) << t.Navn;
@@ -127,12 +128,16 @@ TEST_F(AabenCelle, ADialogAskedForWhileOpenComesToTheFront) {
     for (const TDialogKald& k : kald) {
         QtAdvarsler advarsler;
         ModalSvar svar;
-        bool foran = false, somFoer = false, aaben = false;
+        bool foran = false, somFoer = false, aaben = false, aktivFoer = false;
         svar([&](QWidget* d) {
             EXPECT_EQ(d->objectName(), QString::fromLatin1(k.Dialog));
             QLineEdit* felt = k.Felt ? Kontrol<QLineEdit>(d, k.Felt) : nullptr;
             if (felt) felt->setText(QStringLiteral("Pendul 2"));
+            aktivFoer = QApplication::activeWindow() == d;
+            form->activateWindow();
+            QApplication::processEvents();
             form->findChild<QAction*>(QString::fromLatin1(k.Menu))->trigger();
+            QApplication::processEvents();
             aaben = d->isVisible();
             foran = QApplication::activeWindow() == d;
             somFoer = !felt || felt->text() == QStringLiteral("Pendul 2");
@@ -142,7 +147,7 @@ TEST_F(AabenCelle, ADialogAskedForWhileOpenComesToTheFront) {
         EXPECT_EQ(svar.Besvarede, 1) << k.Menu;
         EXPECT_EQ(svar.Uventede, 0) << k.Menu;
         EXPECT_TRUE(aaben) << k.Menu;
-        EXPECT_TRUE(foran) << k.Menu;
+        EXPECT_TRUE(foran) << k.Menu << " aktiv foer: " << aktivFoer;
         EXPECT_TRUE(somFoer) << k.Menu;
         EXPECT_EQ(advarsler.Tag(), std::vector<std::string>{}) << k.Menu;
     }
