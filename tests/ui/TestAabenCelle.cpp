@@ -111,6 +111,45 @@ TEST_F(AabenCelle, ALoadedProjectGetsNothingFromTheOldEditor) {
     EXPECT_EQ(advarsler.Tag(), std::vector<std::string>{});
 }
 
+// A click on the current cell opens its editor after the double-click
+// time; whatever happens to the table meanwhile decides whether it still
+// opens. Qt warned "edit: index was invalid" when the table had been
+// rebuilt in between.
+TEST_F(AabenCelle, AClickOnTheCurrentCellOpensItsEditorOnlyIfTheCellIsStillThere) {
+    struct TImellem {
+        const char* Navn;
+        std::function<void(TPlotvikForm&)> Handling;  // right after the click
+        bool Aabnes;
+    };
+    const TImellem tilfaelde[] = {
+        {"nothing", [](TPlotvikForm&) {}, true},
+        {"Maalinger flere", [](TPlotvikForm& f) {
+             f.AntalMaalingerSpinEdit[1]->setValue(7);
+             f.AntalMaalingerButton[1]->click();
+         }, false},
+        {"Maalinger faerre", [](TPlotvikForm& f) {
+             f.AntalMaalingerSpinEdit[1]->setValue(1);
+             f.AntalMaalingerButton[1]->click();
+         }, false},
+        {"program-controlled input", [](TPlotvikForm& f) { f.SaetProgramstyring(1, true); }, false},
+        {"project loaded", [](TPlotvikForm& f) { f.FormCreate(); }, false},
+    };
+    for (const TImellem& t : tilfaelde) {
+        NytVindue();
+        PendulMedData();
+        form->SaetProgramstyring(1, false);
+        QtAdvarsler advarsler;
+        KlikCelle(1, 5, 1);  // the last T: current and selected
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        ASSERT_FALSE(EditorAaben()) << t.Navn;
+        KlikCelle(1, 5, 1);  // a click on the current cell
+        t.Handling(*form);
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        EXPECT_EQ(EditorAaben(), t.Aabnes) << t.Navn;
+        EXPECT_EQ(advarsler.Tag(), std::vector<std::string>{}) << t.Navn;
+    }
+}
+
 // Each dialog asked for a second time while it is open: the open one comes
 // to the front with what was typed in it and is answered once.
 TEST_F(AabenCelle, ADialogAskedForWhileOpenComesToTheFront) {
