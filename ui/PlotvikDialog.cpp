@@ -26,7 +26,17 @@ TPlotvikDialog::TPlotvikDialog(QWidget* parent, const char* navn, const std::str
     Hovedlayout->addLayout(Felter);
 }
 
+bool TPlotvikDialog::VisesAllerede() {
+    if (!isVisible()) return false;
+    raise();
+    activateWindow();
+    return true;
+}
+
 bool TPlotvikDialog::VisModalt() {
+    // Asked for again while it is open: the open dialog comes to the front
+    // and keeps what is typed in it; its first caller gets the answer.
+    if (VisesAllerede()) return false;
     OKValgt = false;
     AnnullerValgt = false;
     exec();

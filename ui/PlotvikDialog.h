@@ -24,7 +24,11 @@ public:
     bool AnnullerValgt = false;
 
     // Clears both flags, shows the dialog modally and tells whether OK was chosen.
+    // A dialog already open is brought to the front instead, and this answers false.
     bool VisModalt();
+    // A dialog asked for while it is open is brought to the front (answer
+    // true) with what is typed in it; the command then fills in nothing.
+    bool VisesAllerede();
 
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;

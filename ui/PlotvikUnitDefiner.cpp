@@ -60,6 +60,7 @@ void TPlotvikForm::OverskriftMenuItemClick() {
     if (Projekt.Tilstand != Opbygger) return;
     OpretDefinitionsDialoger();
     auto* d = OverskriftDialog;
+    if (d->VisesAllerede()) return;
     d->Forbered();
     if (!d->VisModalt()) return;
     TilfoejLinie(*this, OpbygOverskrift(Projekt, d->Overskrift));
@@ -69,6 +70,7 @@ void TPlotvikForm::InddataKonstantMenuItemClick() {
     if (Projekt.Tilstand != Opbygger) return;
     OpretDefinitionsDialoger();
     auto* d = InddataKonstantDialog;
+    if (d->VisesAllerede()) return;
     d->Forbered();
     if (!d->VisModalt()) return;
     TilfoejLinie(*this, OpbygInddataKonstant(Projekt, d->Navn, d->Enhed));
@@ -78,6 +80,7 @@ void TPlotvikForm::UddataKonstantMenuItemClick() {
     if (Projekt.Tilstand != Opbygger) return;
     OpretDefinitionsDialoger();
     auto* d = UddataKonstantDialog;
+    if (d->VisesAllerede()) return;
     d->Forbered();
     if (!d->VisModalt()) return;
     TilfoejLinie(*this, OpbygUddataKonstant(Projekt, d->Navn, d->Vaerdi, d->Enhed));
@@ -87,6 +90,7 @@ void TPlotvikForm::TabelMenuItemClick() {
     if (Projekt.Tilstand != Opbygger) return;
     OpretDefinitionsDialoger();
     auto* d = TabelDialog;
+    if (d->VisesAllerede()) return;
     d->Forbered(TabelNoVedTabelDialog(Projekt));
     if (!d->VisModalt()) return;
     TilfoejLinie(*this, OpbygTabel(Projekt, d->TabelNo, d->Raekke, d->AntalVariable, d->AntalMaalinger,
@@ -97,6 +101,7 @@ void TPlotvikForm::InddataVariabelMenuItemClick() {
     if (Projekt.Tilstand != Opbygger) return;
     OpretDefinitionsDialoger();
     auto* d = IndDataVariabelDialog;
+    if (d->VisesAllerede()) return;
     d->Forbered(TabelNoVedVariabelDialog(Projekt));
     if (!d->VisModalt()) return;
     TilfoejLinie(*this, OpbygInddataVariabel(Projekt, d->TabelNo, d->Navn, d->Enhed));
@@ -106,6 +111,7 @@ void TPlotvikForm::UddataVariabelMenuItemClick() {
     if (Projekt.Tilstand != Opbygger) return;
     OpretDefinitionsDialoger();
     auto* d = UddataVariabelDialog;
+    if (d->VisesAllerede()) return;
     d->Forbered(TabelNoVedVariabelDialog(Projekt));
     if (!d->VisModalt()) return;
     TilfoejLinie(*this, OpbygUddataVariabel(Projekt, d->TabelNo, d->Navn, d->Udtryk, d->Positioner,
@@ -116,6 +122,7 @@ void TPlotvikForm::GrafMenuItemClick() {
     if (Projekt.Tilstand != Opbygger || !PladsTilGraf(Projekt)) return;
     OpretDefinitionsDialoger();
     auto* d = GraferDialog;
+    if (d->VisesAllerede()) return;
     d->Forbered(TabelNoVedGrafDialog(Projekt), GrafArkNoVedGrafDialog(Projekt));
     if (!d->VisModalt()) return;
     TGrafLinier l = OpbygGraf(Projekt, d->Valg);
@@ -128,6 +135,7 @@ void TPlotvikForm::GrafMenuItemClick() {
 void TPlotvikForm::AktiveTabelNoOgGrafNoMenuItemClick() {
     OpretDefinitionsDialoger();
     auto* d = AktivTabelNoOgGrafNoDialog;
+    if (d->VisesAllerede()) return;
     d->Forbered(Projekt.AktivTabel, Projekt.AktivGraf);
     if (!d->VisModalt()) return;
     Projekt.AktivTabel = TekstTilHeltal(d->TabelNo);
@@ -142,6 +150,7 @@ void TPlotvikForm::ProgramstyringMenuItemClick() {
         return;
     OpretDefinitionsDialoger();
     auto* d = ProgramstyringDialog;
+    if (d->VisesAllerede()) return;
     d->Forbered(Programstyret, ProgramstyringMulig);
     if (!d->VisModalt()) return;
     // A checked box hands the table to program-controlled input, an unchecked
@@ -155,6 +164,7 @@ void TPlotvikForm::ProgramstyringMenuItemClick() {
 void TPlotvikForm::UdskrivTabelMenuItemClick() {
     OpretDefinitionsDialoger();
     auto* d = UdskrivTabelDialog;
+    if (d->VisesAllerede()) return;
     d->Forbered();
     if (!d->VisModalt()) return;
     QPrinter printer(QPrinter::HighResolution);

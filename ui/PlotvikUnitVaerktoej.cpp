@@ -47,6 +47,7 @@ void VisAlle(TPlotvikForm& f) {
 // Shows a dialog without blocking the window and lets events run until it
 // has been closed with OK or Cancel.
 bool VisOgVent(TPlotvikDialog* d) {
+    if (d->VisesAllerede()) return false;  // already waited for; the first request answers
     d->OKValgt = d->AnnullerValgt = false;
     QEventLoop loekke;
     QObject::connect(d, &QDialog::finished, &loekke, &QEventLoop::quit);
@@ -122,6 +123,7 @@ void TPlotvikForm::FourierTransformationMenuItemClick() {
     if (Projekt.Tilstand != Opbygger) return;
     OpretVaerktoejsDialoger();
     TFourierTransformationDialog* d = FourierTransformationDialog;
+    if (d->VisesAllerede()) return;
     d->Forbered();
     if (!VisOgVent(d)) return;
     TFourierValg v;

@@ -5,7 +5,9 @@
 #include "ui/TabelArk.h"
 
 #include <algorithm>
+#include <utility>
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -104,6 +106,48 @@ private:
 };
 
 }  // namespace
+
+// ---------------------------------------------------------------- the grid's own editor
+
+TTabelGrid::TTabelGrid(QWidget* parent) : QTableView(parent), udsat_(new QTimer(this)) {
+    udsat_->setSingleShot(true);
+    connect(udsat_, &QTimer::timeout, this, [this] { UdsatRedigering(); });
+}
+
+bool TTabelGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    const EditTrigger forrige = std::exchange(sidsteUdloeser_, trigger);
+    if (trigger != SelectedClicked) {
+        // A double click opens the editor at once; so does typing.
+        if (trigger == DoubleClicked || trigger == AnyKeyPressed || trigger == EditKeyPressed) udsat_->stop();
+        return QTableView::edit(index, trigger, event);
+    }
+    // The release that ends a double click is no click of its own.
+    if (forrige == DoubleClicked || !(editTriggers() & SelectedClicked) || state() == EditingState) return false;
+    if (!index.isValid() || !(model()->flags(index) & Qt::ItemIsEditable)) return false;
+    udsatCelle_ = QPersistentModelIndex(index);
+    udsat_->start(QApplication::doubleClickInterval());
+    return true;
+}
+
+void TTabelGrid::UdsatRedigering() {
+    const QModelIndex i = udsatCelle_;
+    udsatCelle_ = QPersistentModelIndex();
+    // Only the cell still current, still open to editing, in a grid shown.
+    if (!i.isValid() || i != currentIndex() || !isVisible() || state() == EditingState) return;
+    if (!(model()->flags(i) & Qt::ItemIsEditable)) return;
+    QTableView::edit(i, AllEditTriggers, nullptr);
+}
+
+bool TTabelGrid::GemAabenCelle() {
+    if (state() != QAbstractItemView::EditingState) return false;
+    // The editor sits at the current cell: moving the current cell closes it.
+    QWidget* editor = indexWidget(currentIndex());
+    if (!editor) return false;
+    commitData(editor);
+    // Writing the cell may have closed the editor already.
+    if (indexWidget(currentIndex()) == editor) closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return true;
+}
 
 // ---------------------------------------------------------------- building
 

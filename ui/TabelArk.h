@@ -8,7 +8,9 @@
 
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QPersistentModelIndex>
 #include <QTableView>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -61,15 +63,31 @@ struct TIndtastningsTilstand {
 // the cell current.
 class TTabelGrid : public QTableView {
 public:
-    TTabelGrid(QWidget* parent) : QTableView(parent) {}
+    TTabelGrid(QWidget* parent);
+    using QTableView::edit;
     std::function<bool(QMouseEvent*)> KlikIGrid;  // true: the click is used up
     std::function<bool(QKeyEvent*)> TastIGrid;    // true: the key is used up
     std::function<void()> FokusMistet;
+    // The cell being edited in the grid's own editor (free editing) is
+    // written to the table and the editor closed, as when the student
+    // leaves the cell; answers whether there was one. Every command that
+    // rebuilds the table calls this first, so that no typing is lost.
+    bool GemAabenCelle();
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    // A click on the current cell opens its editor once the double-click
+    // time is over. The grid waits for that itself: if the table is rebuilt
+    // or its input handed to the program meanwhile, no editor opens.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+
+private:
+    void UdsatRedigering();
+    QTimer* udsat_ = nullptr;
+    QPersistentModelIndex udsatCelle_;
+    EditTrigger sidsteUdloeser_ = NoEditTriggers;
 };
 
 // The edit box that lies over the cell being typed (TabelFelt<t>Edit).

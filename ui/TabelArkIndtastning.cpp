@@ -322,6 +322,7 @@ bool TTabelArk::TastIGrid(int t, QKeyEvent* e) {
 
 void TTabelArk::StopIndtastning(int t) {
     if (!Ejer(t)) return;
+    if (k_[t].Grid) k_[t].Grid->GemAabenCelle();
     QLineEdit* e = k_[t].FeltEdit;
     if (ind_.IndtastningAktiv[t] && e && !e->isHidden()) {
         const int r = ind_.IndtastRaekke[t], c = ind_.IndtastSoejle[t];

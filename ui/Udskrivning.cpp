@@ -1,12 +1,16 @@
 // Printing through QPrinter.
 #include "ui/Udskrivning.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "core/Brugerflade.h"
 #include "ui/Tegnsaet.h"
 
 namespace plotvik {
@@ -30,6 +34,41 @@ TPrinterValg& Valg() {
     return valg;
 }
 
+// Where the print goes, as the student chose it in the print dialog.
+std::string Modtager(const QPrinter& printer) {
+    if (!printer.outputFileName().isEmpty())
+        return "filen \"" + FraQString(QDir::toNativeSeparators(printer.outputFileName())) + "\"";
+    if (printer.printerName().isEmpty()) return "standardprinteren";
+    return "printeren \"" + FraQString(printer.printerName()) + "\"";
+}
+
+// An output file whose folder is missing or read-only cannot be written.
+bool FilKanSkrives(const QPrinter& printer) {
+    if (printer.outputFileName().isEmpty()) return true;
+    const QFileInfo fil(printer.outputFileName());
+    const QFileInfo mappe(fil.absolutePath());
+    if (!mappe.isDir() || !mappe.isWritable()) return false;
+    return !fil.exists() || (fil.isFile() && fil.isWritable());
+}
+
+// Starts the print; when it cannot start, says so and answers false.
+bool StartUdskrift(QPainter& maler, QPrinter& printer) {
+    if (FilKanSkrives(printer) && maler.begin(&printer)) return true;
+    Flade().Fejlboks("Udskriften kunne ikke startes p\xE5 " + Modtager(printer) + ".\n\rIntet er udskrevet.");
+    return false;
+}
+
+// Ends the print; a print the platform gave up on is reported and a
+// half-written output file removed, so that nothing looks printed.
+bool AfslutUdskrift(QPainter& maler, QPrinter& printer) {
+    const bool sluttet = maler.end();
+    const QPrinter::PrinterState tilstand = printer.printerState();
+    if (sluttet && tilstand != QPrinter::Aborted && tilstand != QPrinter::Error) return true;
+    if (!printer.outputFileName().isEmpty()) QFile::remove(printer.outputFileName());
+    Flade().Fejlboks("Udskriften til " + Modtager(printer) + " blev afbrudt.\n\rIntet er udskrevet.");
+    return false;
+}
+
 }  // namespace
 
 void SaetPrinterValg(TPrinterValg valg) { Valg() = std::move(valg); }
@@ -40,10 +79,10 @@ bool VaelgPrinter(QPrinter& printer, QWidget* foraelder) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void UdskrivLinier(QPrinter& printer, const std::vector<TUdskriftLinie>& linier) {
+bool UdskrivLinier(QPrinter& printer, const std::vector<TUdskriftLinie>& linier) {
     SaetSkriftErstatninger();
     QPainter maler;
-    if (!maler.begin(&printer)) return;  // the platform has already told the user
+    if (!StartUdskrift(maler, printer)) return false;
     const int hoejde = maler.viewport().height();
     int y = 0;
     for (const auto& linje : linier) {
@@ -58,17 +97,17 @@ void UdskrivLinier(QPrinter& printer, const std::vector<TUdskriftLinie>& linier)
         maler.drawText(0, y + maal.ascent(), TilQString(linje.Tekst));
         y += maal.lineSpacing();
     }
-    maler.end();
+    return AfslutUdskrift(maler, printer);
 }
 
-void UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi) {
-    UdskrivBillede(printer, billede, skaermDpi, {});
+bool UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi) {
+    return UdskrivBillede(printer, billede, skaermDpi, {});
 }
 
-void UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi,
+bool UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi,
                     const std::function<void(QPainter&)>& tegnOven) {
     QPainter maler;
-    if (!maler.begin(&printer)) return;
+    if (!StartUdskrift(maler, printer)) return false;
     if (skaermDpi <= 0) skaermDpi = 96;
     double skala = printer.resolution() / skaermDpi;
     // The image's size on the screen: a high-resolution screen's grab holds
@@ -85,7 +124,7 @@ void UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi,
         tegnOven(maler);
         maler.restore();
     }
-    maler.end();
+    return AfslutUdskrift(maler, printer);
 }
 
 }  // namespace plotvik

@@ -24,16 +24,18 @@ void SaetPrinterValg(TPrinterValg valg);
 bool VaelgPrinter(QPrinter& printer, QWidget* foraelder);
 
 // Writes the lines one below the other, each in its own font, and starts a
-// new page when the next line does not fit.
-void UdskrivLinier(QPrinter& printer, const std::vector<TUdskriftLinie>& linier);
+// new page when the next line does not fit. A print that cannot start, or
+// that the platform aborts, is reported to the user ("Intet er udskrevet")
+// and answers false; so do the image prints below.
+bool UdskrivLinier(QPrinter& printer, const std::vector<TUdskriftLinie>& linier);
 
 // Prints an image shown on a screen of skaermDpi dots per inch at the same
 // size on paper (made smaller, keeping its shape, when it does not fit the page).
-void UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi);
+bool UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi);
 // The same, then `tegnOven` draws on top in the image's logical pixels at
 // the printer's own resolution: a graph replayed from its draw list over
 // its place in the window's image.
-void UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi,
+bool UdskrivBillede(QPrinter& printer, const QImage& billede, double skaermDpi,
                     const std::function<void(QPainter&)>& tegnOven);
 
 }  // namespace plotvik

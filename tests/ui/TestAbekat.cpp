@@ -3,12 +3,15 @@
 // texts, clicks on grids and graph images, "Målinger" values and loaded
 // examples. Every message box is answered at random through the user seam,
 // every dialog the window opens is filled in at random and closed. After
-// each step no cell or result shows inf or nan and no box was empty; a step
-// that hangs ends the run with its seed and step (watchdog).
+// each step no cell or result shows inf or nan, no box was empty and Qt
+// wrote no warning (only the offscreen platform's notices of what it cannot
+// do are let through); a step that hangs ends the run with its seed and step
+// (watchdog).
 //
 // A short run with fixed seeds is part of the suite. Longer runs:
 //   PLOTVIK_ABE_SEKUNDER=600 PLOTVIK_ABE_FROE=7 test_ui --gtest_filter=Abekat.Fri
-// (./monkey.sh SECONDS [SEED] does the same).
+// (./monkey.sh SECONDS [SEED] does the same). PLOTVIK_ABE_TRIN=N stops after
+// N steps: a fault reported at step N-1 of a seed is replayed that way.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -32,6 +35,7 @@
 #include <thread>
 
 #include "FormTestHjaelp.h"
+#include "QtAdvarsler.h"
 #include "ui/GrafBillede.h"
 
 namespace plotvik::test {
@@ -328,6 +332,9 @@ protected:
             abe->Filer.push_back(Kopi(e));
         Vagthund hund;
         hund.Start(froe, 60);
+        QtAdvarsler advarsler;
+        advarsler.Abekat = true;
+        advarsler.Froe = froe;
         // The dialogs a step opens are answered while the step waits for them.
         QTimer vagt;
         vagt.setInterval(5);
@@ -338,6 +345,7 @@ protected:
         for (trin = 0; trin < maksTrin; ++trin) {
             if (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() > sekunder) break;
             hund.Trin = trin;
+            advarsler.Trin = trin;
             // Each step draws from its own seed: a difference in timing inside
             // Qt in one step does not change the choices of all later steps.
             rng.seed(froe * 1000003u + unsigned(trin));
@@ -347,12 +355,18 @@ protected:
             LukAabneVinduer();
             const size_t foer = fejl.size();
             Undersoeg();
+            for (const std::string& a : advarsler.Tag()) fejl.push_back("Qt-advarsel '" + a + "'");
             for (size_t i = foer; i < fejl.size(); ++i)
                 fejl[i] = "froe " + std::to_string(froe) + " trin " + std::to_string(trin) + " (" + sidsteHandling +
                           "): " + fejl[i];
             if (fejl.size() > 20) break;
         }
         vagt.stop();
+        // What the last step left to run may still warn.
+        QApplication::processEvents();
+        for (const std::string& a : advarsler.Tag())
+            fejl.push_back("froe " + std::to_string(froe) + " efter trin " + std::to_string(trin) + ": Qt-advarsel '" +
+                           a + "'");
         std::fprintf(stderr, "Abekat: froe %u, %ld trin paa %.1f s, %ld bokse\n", froe, trin,
                      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), abe->Bokse);
         form->Projekt.TekstGemt = true;
@@ -385,8 +399,9 @@ TEST_F(Abekat, Fri) {
     const char* sek = std::getenv("PLOTVIK_ABE_SEKUNDER");
     if (!sek) GTEST_SKIP() << "PLOTVIK_ABE_SEKUNDER er ikke sat";
     const char* froe = std::getenv("PLOTVIK_ABE_FROE");
-    Koer(froe ? unsigned(std::strtoul(froe, nullptr, 10)) : unsigned(std::random_device{}()), 100000000L,
-         std::atof(sek));
+    const char* antal = std::getenv("PLOTVIK_ABE_TRIN");
+    Koer(froe ? unsigned(std::strtoul(froe, nullptr, 10)) : unsigned(std::random_device{}()),
+         antal ? std::atol(antal) : 100000000L, std::atof(sek));
     EXPECT_TRUE(fejl.empty()) << ::testing::PrintToString(fejl);
 }
 

@@ -1,6 +1,7 @@
 // The four print items of "&Fil" on the loaded Pendul example, printed into
 // PDF files: the table with its dialog, the graph results only on the graph's
-// own sheet, the text sheet and the window's image; Cancel prints nothing.
+// own sheet, the text sheet and the window's image; Cancel prints nothing,
+// and a print that cannot start says so.
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -158,6 +159,33 @@ TEST_F(UdskrivMenuTest, TextSheetAndWindowImage) {
     Menu("UdskrivTekstMenuItem");
     EXPECT_EQ(annulleret.Vist, 2);
     EXPECT_FALSE(annulleret.Findes());
+    form->Projekt.TekstGemt = true;
+}
+
+// Each of the four print commands, aimed at a file in a folder that does
+// not exist, tells the student so in one box and leaves no file behind.
+TEST_F(UdskrivMenuTest, EveryPrintCommandSaysWhenItsFileCannotBeWritten) {
+    BeregnPendul();
+    form->VisArk(3);
+    Klik(form->TegnGrafButton[1]);
+    ASSERT_GT(form->GrafResultaterListBox[1]->count(), 0);
+    const std::string fil = mappe + "/findes_ikke/udskrift.pdf";
+    const std::string besked = "Udskriften kunne ikke startes p\xE5 filen \"" + fil + "\".\n\rIntet er udskrevet.";
+    const char* const kommandoer[] = {"UdskrivTabelMenuItem", "UdskrivArkMenuItem", "UdskrivGrafresultaterMenuItem",
+                                      "UdskrivTekstMenuItem"};
+    for (const char* kommando : kommandoer) {
+        flade.Vist.clear();
+        PdfPrinter pdf(fil);
+        if (std::string(kommando) == "UdskrivTabelMenuItem")
+            svar([](QWidget* d) { Kontrol<QPushButton>(d, "OKButton")->click(); });
+        Menu(kommando);
+        EXPECT_EQ(pdf.Vist, 1) << kommando;
+        ASSERT_EQ(flade.Vist.size(), 1u) << kommando;
+        EXPECT_EQ(flade.Vist[0].Art, Boks::Fejl) << kommando;
+        EXPECT_EQ(flade.Vist[0].Tekst, besked) << kommando;
+        EXPECT_FALSE(pdf.Findes()) << kommando;
+    }
+    EXPECT_TRUE(svar.Tom());
     form->Projekt.TekstGemt = true;
 }
 
