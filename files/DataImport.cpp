@@ -550,7 +550,13 @@ TIndsaetning ForberedIndsaetning(const TProjekt& p, const TCelleBlok& blok, cons
     }
 
     TIndsaetning r;
-    r.AntalIndgange = std::max(tabel.AntalIndgange, static_cast<int>(sidste));
+    // A table with no measurements typed yet takes the block's count: the
+    // empty rows of its "Målinger" would only look like missing values.
+    bool tom = true;
+    for (int v = 1; v <= std::min(tabel.AntalInddata, tabel.Celler.Raekker()) && tom; ++v)
+        for (int k = 2; k <= std::min(tabel.AntalIndgange + 1, tabel.Celler.Soejler()) && tom; ++k)
+            tom = Trim(tabel.Celler.Celle(v, k)).empty();
+    r.AntalIndgange = tom ? static_cast<int>(sidste) : std::max(tabel.AntalIndgange, static_cast<int>(sidste));
     r.Skrivninger.reserve(static_cast<size_t>(valgte) * static_cast<size_t>(antalMaal));
     const char dec = valg.DecimalTegn == ',' ? ',' : '.';
     for (int m = 0; m < antalMaal; ++m) {

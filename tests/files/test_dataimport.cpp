@@ -231,6 +231,33 @@ TEST(Indsaetning, ABadCellStopsEverythingAndIsNamed) {
     }
 }
 
+// "Målinger" after a block: a table with nothing typed takes the block's
+// count; one with values keeps every measurement it has and grows to fit.
+TEST(Indsaetning, MeasurementCountAfterABlock) {
+    struct {
+        const char* navn;
+        const char* foer;  // L of measurement 5 before the block, "" for none
+        int maaling;       // where the block starts
+        int antal;
+    } tilfaelde[] = {
+        {"empty table, three rows", "", 1, 3},
+        {"empty table, from measurement 4", "", 4, 6},
+        {"a value in measurement 5", "1,5", 1, 5},
+        {"a value, block beyond the end", "1,5", 4, 6},
+    };
+    for (const auto& t : tilfaelde) {
+        SCOPED_TRACE(t.navn);
+        TProjekt p = Pendul('S');
+        p.Tabeller[1].Celler.SaetCelle(t.foer, 1, 6);
+        TIndsaetningsValg v;
+        v.DecimalTegn = ',';
+        v.FoersteMaaling = t.maaling;
+        TIndsaetning ind = ForberedIndsaetning(p, Blok({{"0,1"}, {"0,2"}, {"0,3"}}), v);
+        ASSERT_TRUE(ind.Ok) << ind.Besked;
+        EXPECT_EQ(ind.AntalIndgange, t.antal);
+    }
+}
+
 // ---------------------------------------------------------------- the example files
 
 TEST(Indsaetning, RefusedBlocks) {

@@ -411,7 +411,7 @@ TEST_F(Tastatur, TabRunsDownEachSheet) {
              "IndLaesTabel1Button", "BeregnTabel1Button", "Tabel1StringGrid"}},
         {3, {"Xakse1Edit", "Yakse1Edit", "xmin1Edit", "xmax1Edit", "ymin1Edit", "ymax1Edit",
              "AntalGrafPunkter1Edit", "TegnGraf1Button", "Kryds1RadioButton", "Statistik1CheckBox",
-             "TegnKunPunkter1CheckBox", "GrafResultater1ListBox"}},
+             "TegnKunPunkter1CheckBox", "TilpasGraenser1Button", "GrafResultater1ListBox"}},
     };
     Klik(form->BeregnTabelButton[1]);  // the graph sheets' fields shown
     for (const Ark& a : ark) {
