@@ -282,7 +282,8 @@ std::string Serialiser(const TGendannelse& g, size_t antalCeller, Celler celler)
         }
         celler(s, t);
     }
-    s.Tekst(g.Vindue);
+    // Without the window's part the file is as it was before there was one.
+    if (!g.Vindue.empty()) s.Tekst(g.Vindue);
     std::string_view krop(s.ud.data() + HovedLaengde, s.ud.size() - HovedLaengde);
     TSkriver h;
     h.ud.append(Maerke, 8);
@@ -385,7 +386,11 @@ TGendannelsesLaesning LaesGendannelse(std::string_view bytes) {
         for (size_t i = 0; i < n && l.ok; ++i) t.Celler.push_back(l.Celle());
     }
     // The window's part came later: a file written before it ends here.
-    if (l.ok && l.Rest() > 0) g.Vindue = l.Tekst();
+    // An empty one is never written: one in a file is damage.
+    if (l.ok && l.Rest() > 0) {
+        g.Vindue = l.Tekst();
+        if (g.Vindue.empty()) l.ok = false;
+    }
     if (!l.ok || l.Rest() != 0) {
         r.Data = {};
         r.Besked = Beskadiget;

@@ -157,21 +157,24 @@ TEST(Gendannelse, DamageIsFoundNeverACrash) {
 }
 
 // The window's own part comes back byte for byte; a file written before that
-// part existed (the body ends after the tables; the header's length at bytes
-// 12..19 and CRC at 20..23 describe that shorter body) still reads, without it.
+// part existed (the body ends after the tables) still reads, without it, and
+// writes back the same. The header's length is at bytes 12..19, its CRC at 20..23.
 TEST(Gendannelse, TheWindowsPartComesBackAndAnOlderFileReadsWithoutIt) {
     const TProjekt p = Session();
     const std::string vindue = std::string("Ark=3\nGraf1=1\tv mod t\t\xE6\xF8") + '\0';
     EXPECT_EQ(LaesGendannelse(SerialiserGendannelse(p, Beskrivelse, 7, vindue)).Data.Vindue, vindue);
-    const std::string ny = SerialiserGendannelse(p, Beskrivelse, 7);
-    ASSERT_EQ(ny.substr(ny.size() - 4), std::string(4, '\0'));  // an empty part: its length only
-    std::string gammel = ny.substr(0, ny.size() - 4);
-    const std::string krop = gammel.substr(24);
-    for (int i = 0; i < 8; ++i) gammel[12 + i] = static_cast<char>(std::uint64_t(krop.size()) >> (8 * i));
-    for (int i = 0; i < 4; ++i) gammel[20 + i] = static_cast<char>(Crc32(krop) >> (8 * i));
+    // Without a window part the bytes are those of the older layout.
+    const std::string gammel = SerialiserGendannelse(p, Beskrivelse, 7);
     const TGendannelsesLaesning l = LaesGendannelse(gammel);
     ASSERT_TRUE(l.Ok) << l.Besked;
     EXPECT_TRUE(l.Data.Vindue.empty());
+    EXPECT_EQ(SerialiserGendannelse(l.Data), gammel);
+    // An empty part (its length only) is never written: in a file it is damage.
+    std::string tom = gammel + std::string(4, '\0');
+    const std::string krop = tom.substr(24);
+    for (int i = 0; i < 8; ++i) tom[12 + i] = static_cast<char>(std::uint64_t(krop.size()) >> (8 * i));
+    for (int i = 0; i < 4; ++i) tom[20 + i] = static_cast<char>(Crc32(krop) >> (8 * i));
+    EXPECT_FALSE(LaesGendannelse(tom).Ok);
     EXPECT_EQ(l.Data.Tabeller[1].Celler[1 * l.Data.Tabeller[1].Soejler + 2], "1.27x");  // row 2, column 3
 }
 
