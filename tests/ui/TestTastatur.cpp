@@ -240,23 +240,6 @@ TEST_F(Tastatur, CtrlZAfterATypedCellBringsTheEarlierValueBack) {
         }
 }
 
-TEST_F(Tastatur, CtrlZWhileTypingTakesBackWhatWasTyped) {
-    for (const Felt& c : Felter) {
-        SCOPED_TRACE(c.navn);
-        HentFald();
-        FokusICelle(c);
-        if (c.fri) Tryk(Qt::Key_F2);
-        QLineEdit* e = Redigering(c);
-        ASSERT_NE(e, nullptr);
-        e->selectAll();
-        QTest::keyClicks(e, QStringLiteral("77"));
-        Tryk(Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(FraQString(e->text()), c.foer);
-        Tryk(Qt::Key_Return);
-        EXPECT_EQ(Vist(c), c.foer);
-        EXPECT_EQ(form->Fortryd->count(), 0) << "nothing changed, nothing to undo";
-    }
-}
 
 // Four tables of x and y = 2x, two on each table sheet, every one set up.
 class Adgangstaster : public Tastatur {
@@ -424,34 +407,6 @@ TEST_F(Tastatur, TabRunsDownEachSheet) {
     }
 }
 
-TEST_F(Tastatur, EnterOrF2InAGridStartsTheInputThere) {
-    struct Raekke {
-        int tabel;
-        int r, s;          // the grid's current cell (0-based)
-        Qt::Key tast;
-        int venterR, venterS;  // where the input waits (0-based)
-    };
-    const Raekke raekker[] = {
-        {0, 1, 0, Qt::Key_Return, 1, 0},
-        {1, 3, 0, Qt::Key_F2, 3, 0},
-        {1, 0, 1, Qt::Key_Enter, 1, 0},  // a header: the first input cell
-        {1, 2, 2, Qt::Key_Return, 1, 0},  // an output cell: the first input cell
-    };
-    for (const Raekke& r : raekker) {
-        SCOPED_TRACE(std::to_string(r.tabel) + ":" + std::to_string(r.r) + "," + std::to_string(r.s));
-        HentFald();
-        QTableView* g = form->TabelGrid[r.tabel];
-        g->setCurrentIndex(g->model()->index(r.r, r.s));
-        g->setFocus();
-        QApplication::processEvents();
-        Tryk(r.tast);
-        QLineEdit* e = form->TabelFeltEdit[r.tabel];
-        ASSERT_TRUE(e->isVisible());
-        EXPECT_TRUE(e->hasFocus());
-        const QModelIndex i = g->indexAt(e->geometry().center());
-        EXPECT_EQ(std::make_pair(i.row(), i.column()), std::make_pair(r.venterR, r.venterS));
-    }
-}
 
 TEST_F(Tastatur, ReturnInALimitBoxDrawsTheGraph) {
     for (const char* navn : {"xmin1Edit", "xmax1Edit", "ymin1Edit", "ymax1Edit"}) {
@@ -469,49 +424,6 @@ TEST_F(Tastatur, ReturnInALimitBoxDrawsTheGraph) {
         EXPECT_EQ(form->GrafResultaterListBox[1]->item(0)->text(), QStringLiteral("Regressionslinie:"));
         EXPECT_TRUE(felt->hasFocus()) << "the focus stays in the box, for the next limit";
     }
-}
-
-// A student with no mouse: Fald opened, the constant kept, five times typed,
-// the table computed, the graph drawn on its sheet.
-TEST_F(Tastatur, AJourneyWithTheKeysOnly) {
-    flade.FilSvar.push_back(Kopi("Fald.prj"));
-    form->activateWindow();
-    form->SideKontrol->setFocus();
-    Tryk(Qt::Key_F, Qt::AltModifier);
-    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_H);  // "&Hent Projekt Fil"
-    QApplication::processEvents();
-    ASSERT_EQ(form->windowTitle(), QStringLiteral("Fald"));
-    ASSERT_TRUE(form->TabelFeltEdit[0]->hasFocus());
-    Tryk(Qt::Key_Return);  // g stays 9.820; the constants' input ends
-    EXPECT_EQ(Celle(0, 1, 0), "9.820");
-    Tryk(Qt::Key_O, Qt::AltModifier);  // "&OK": five measurements
-    VentPaaKlik();
-    Tryk(Qt::Key_I, Qt::AltModifier);  // "&Indlæs" from the keyboard
-    VentPaaKlik();
-    ASSERT_TRUE(form->IndtastningAktiv[1]);
-    for (const char* t : {"0.1", "0.2", "0.3", "0.4", "0.5"}) {
-        QTest::keyClicks(Fokus(), QString::fromLatin1(t));
-        Tryk(Qt::Key_Return);
-    }
-    EXPECT_FALSE(form->IndtastningAktiv[1]);
-    Tryk(Qt::Key_B, Qt::AltModifier);  // "&Beregn"
-    VentPaaKlik();
-    EXPECT_EQ(QString::fromStdString(Celle(1, 5, 1)).trimmed(), QStringLiteral("4.91"));
-    Tryk(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(form->SideKontrol->currentWidget(), form->Ark[2]) << "Ctrl+Tab: the next sheet";
-    Tryk(Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(form->SideKontrol->currentWidget(), form->Ark[1]);
-    Tryk(Qt::Key_PageDown, Qt::ControlModifier);
-    Tryk(Qt::Key_PageDown, Qt::ControlModifier);
-    ASSERT_EQ(form->SideKontrol->currentWidget(), form->Ark[3]);
-    // Tab to a limit box, Return draws.
-    for (int i = 0; i < 10 && Fokus() != form->xmaxEdit[1]; ++i) Tryk(Qt::Key_Tab);
-    ASSERT_EQ(Fokus(), form->xmaxEdit[1]);
-    Tryk(Qt::Key_Return);
-    ASSERT_GE(form->GrafResultaterListBox[1]->count(), 2);
-    EXPECT_EQ(form->GrafResultaterListBox[1]->item(1)->text(), QStringLiteral("v = 9.830*t -3.000E-03"));
-    EXPECT_TRUE(flade.Vist.size() >= 1u);
 }
 
 }  // namespace
