@@ -7,7 +7,7 @@ PLOTVIK_PAKKER=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fon
                 xvfb xauth librsvg2-bin desktop-file-utils appstream dpkg-dev)
 PLOTVIK_PAKKER+=(qt6-translations-l10n)  # Qt's own texts (buttons, file dialogs) in Danish
 # The end-to-end tests: real key presses and clicks, screenshots, the clipboard.
-PLOTVIK_PAKKER+=(xdotool imagemagick xclip)
+PLOTVIK_PAKKER+=(xdotool imagemagick xclip file)
 plotvik_installer() {
   local mangler=()
   for pakke in "${PLOTVIK_PAKKER[@]}" "$@"; do
