@@ -179,6 +179,8 @@ TLinieArt TLinieFortolker::Vaerdier(bool etiketter, char adskiller) {
         return TLinieArt::Fejl;
     }
 
+    // Commas between the fields of a stream with decimal commas: no telling what was meant.
+    if (adskiller == ',' && format_.DecimalTegn == ',') return TLinieArt::Fejl;
     const int n = static_cast<int>(vaerdier_.size());
     if (format_.AntalFelter == 0) {
         // Fewer fields than the student uses: a line cut short when the capture began.

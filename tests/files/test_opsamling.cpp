@@ -145,6 +145,7 @@ TEST(OpsamlingsLinier, MalformedLinesChangeNothing) {
          {"1;2", "1;2;3", "x;2", "1;", "t;U", "3;4"}, {"1|2", "F", "F", "F", "F", "3|4"}},
         {"both decimal signs in one line", 0, {"1;2", "1.5;2,5", "1;2"}, {"1|2", "F", "1|2"}},
         {"the other decimal sign than before", 0, {"1,5;2", "1.5;2", "2;1,25"}, {"1,5|2", "F", "2|1,25"}},
+        {"commas between fields after decimal commas", 0, {"1,5 2,25", "1, 2", "3 4,5"}, {"1,5|2,25", "F", "3|4,5"}},
         {"bytes from a wrong baud rate before the values", 0, {"\xF0\x8A\x13", "\x80\xFF;~", "1;2"},
          {"F", "F", "1|2"}},
         {"no numbers of the program's syntax", 0, {"inf;1", "nan;1", "1e400;1", "0x10;1", "--1;1", "1;2"},
