@@ -166,17 +166,18 @@ TEST(OpsamlingsLinier, MalformedLinesChangeNothing) {
 
 // ---------------------------------------------------------------- into a table
 
-// Table 1: t and A0 typed, U computed; table 2: one input variable.
+// Table 1: t and A0 typed, U computed; table 2: one input variable; table 3: none.
 TProjekt Projekt() {
     TProjekt p;
     StartProjekt(p);
     for (const char* l : {"Tabel(1): tabel_type=S; antal_variable=3; antal_indgange= 10; tabel_bredde= 10;",
                           "Variabel(1,1): t:=?[s];", "Variabel(1,2): A0:=?;", "Variabel(1,3): U:= A0*5/1023 [V];",
                           "Tabel(2): tabel_type=S; antal_variable=1; antal_indgange= 5; tabel_bredde= 10;",
-                          "Variabel(2,1): x:=?;"})
+                          "Variabel(2,1): x:=?;",
+                          "Tabel(3): tabel_type=S; antal_variable=1; antal_indgange= 5; tabel_bredde= 10;",
+                          "Variabel(3,1): y:= 2;"})
         FortolkProjektLinie(p, l);
-    AnalyserTabel(p, 1);
-    AnalyserTabel(p, 2);
+    for (int t = 1; t <= 3; ++t) AnalyserTabel(p, t);
     EXPECT_FALSE(Fejl);
     return p;
 }
@@ -350,7 +351,9 @@ TEST(Opsamling, AChoiceTheTableCannotTakeIsRefusedAtStart) {
         TOpsamlingsValg valg;
         std::string besked;
     } tilfaelde[] = {
-        {"no such table", Valg(3, {}, 0, 0), "Der er ingen tabel 3 at opsamle m\xE5linger i."},
+        {"no such table", Valg(4, {}, 0, 0), "Der er ingen tabel 4 at opsamle m\xE5linger i."},
+        {"a table without input variables", Valg(3, {}, 0, 0),
+         "Tabel 3 har ingen inddatavariable, s\xE5 der er intet at opsamle m\xE5linger i."},
         {"a computed variable", Valg(1, {1, 3}),
          "Variablen U i tabel 1 beregnes af programmet; m\xE5linger kan kun skrives i inddatavariable."},
         {"no such variable", Valg(1, {0, 0, 4}), "Der er ingen variabel 4 i tabel 1."},
@@ -399,7 +402,9 @@ TEST(Opsamling, RateIsMeasurementsPerSecondOverTheLastSecond) {
         EXPECT_NEAR(o.Rate(t.naa), t.rate, 1e-9) << t.naa;
     }
     EXPECT_EQ(o.Status(), "300 m\xE5linger opsamlet.");
-    o.Modtag("x\ny\n", 16);
+    o.Modtag("x\n", 16);
+    EXPECT_EQ(o.Status(), "300 m\xE5linger opsamlet; 1 linie kunne ikke l\xE6ses og er sprunget over.");
+    o.Modtag("y\n", 17);
     EXPECT_EQ(o.Status(), "300 m\xE5linger opsamlet; 2 linier kunne ikke l\xE6ses og er sprunget over.");
 }
 
