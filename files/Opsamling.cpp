@@ -151,6 +151,7 @@ bool TOpsamling::Start(double tid) {
 
     start_ = sidsteTid_ = tid;
     antal_ = fejl_ = blokLinier_ = 0;
+    blokTegn_ = 0;
     kapacitet_ = false;
     variabler_.clear();
     blokFelter_.clear();
@@ -214,6 +215,11 @@ void TOpsamling::Linie(std::string_view linie) {
     }
     if (variabler_.empty()) BestemVariabler();
     if (Plads() <= 0 || blok_.Soejler == 0) return;
+    // The lines before the first decimal sign are written with the sign they
+    // were read with (a long number is written back in its shortest form).
+    const char tegn = fortolker_.Format().DecimalTegn;
+    if (blokLinier_ > 0 && tegn != blokTegn_ && !SkrivBlok(tid_)) return;
+    blokTegn_ = tegn;
     const auto& felter = fortolker_.Felter();
     for (int i : blokFelter_) blok_.Celler.emplace_back(felter[static_cast<size_t>(i)]);
     if (valg_.TidVariabel != 0) blok_.Celler.emplace_back();
@@ -222,7 +228,7 @@ void TOpsamling::Linie(std::string_view linie) {
 
 bool TOpsamling::SkrivBlok(double tid) {
     if (blokLinier_ == 0) return true;
-    const char dec = fortolker_.Format().DecimalTegn == ',' ? ',' : '.';
+    const char dec = blokTegn_ == ',' ? ',' : '.';
     blok_.Raekker = blokLinier_;
     TIndsaetningsValg v;
     v.Tabel = valg_.Tabel;
@@ -263,13 +269,14 @@ int TOpsamling::Modtag(std::string_view bytes, double tid) {
     if (!koerer_) return 0;
     const int foer = antal_;
     bool fuld = false;
+    tid_ = tid;
     samler_.Modtag(bytes, [&](std::string_view linie) {
-        if (fuld) return;
+        if (fuld || !koerer_) return;
         Linie(linie);
         fuld = Plads() <= 0;
     });
     sidsteTid_ = tid;
-    if (!SkrivBlok(tid)) return antal_ - foer;
+    if (!koerer_ || !SkrivBlok(tid)) return antal_ - foer;
     rate_.emplace_back(tid, antal_);
     while (rate_.size() >= 2 && rate_[1].first <= tid - 1.0 + 1e-9) rate_.pop_front();
     if (Plads() <= 0) {

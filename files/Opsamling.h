@@ -77,6 +77,8 @@ private:
     std::vector<int> blokFelter_;  // the fields that go into the table, in block column order
     TCelleBlok blok_;              // the lines of one read, before they are written
     int blokLinier_ = 0;
+    char blokTegn_ = 0;  // the decimal sign the block's lines were read with
+    double tid_ = 0;     // the arrival time of the read being taken
     std::deque<std::pair<double, int>> rate_;
 
     void Linie(std::string_view linie);

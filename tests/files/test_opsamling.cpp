@@ -230,6 +230,9 @@ TEST(Opsamling, LinesBecomeMeasurementsAsTheyArrive) {
          {{"2,000", "1,5"}}, 0},
         {"a line cut between reads is one measurement", Valg(), {{"1;1", 1}, {"0\n2", 2}, {";20\n", 3}},
          {{"1", "10"}, {"2", "20"}}, 0},
+        {"a number too long for a cell keeps the sign it was read with", Valg(),
+         {{"1;12345678901234567890123456789012345\n2;2,5\n", 1}},
+         {{"1", "1.234567890123457e+34"}, {"2", "2,5"}}, 0},
         {"malformed lines are skipped and counted", Valg(), {{"1;2\nxx\n3;4;5\n\n5;6\n", 1}}, {{"1", "2"}, {"5", "6"}}, 2},
     };
     for (const auto& t : tilfaelde) {
