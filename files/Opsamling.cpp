@@ -1,8 +1,9 @@
 // A live capture into an input table (see the header). The complete lines of
 // each read are gathered into one block and written by the paste's own check
 // and write, so a captured value is stored exactly as a pasted one would be.
-// The cell matrix grows ahead of "Målinger" in large steps, so that a long
-// capture does not copy the table at every line.
+// The cell matrix grows ahead of "Målinger" in two steps (4096 measurements,
+// then the table's limit), so that a long capture does not copy the table at
+// every line; it is cut back to "Målinger" when the capture ends.
 #include "files/Opsamling.h"
 
 #include <algorithm>
@@ -255,7 +256,9 @@ bool TOpsamling::SkrivBlok(double tid) {
     if (ind.AntalIndgange + 1 > t.Celler.Soejler()) {
         // Cells beyond "Målinger" left from an earlier, larger count are emptied
         // as the measurements come into view, as in any growth of the table.
-        t.Celler.SkiftSoejler(std::min(MaksIndgange, std::max(ind.AntalIndgange, 8 * std::max(t.AntalIndgange, 4096))) + 1);
+        // A short capture stays small; a long one gets the whole table at once,
+        // since every step would touch the memory of all the cells again.
+        t.Celler.SkiftSoejler((ind.AntalIndgange <= 4096 ? 4096 : MaksIndgange) + 1);
         kapacitet_ = true;
     }
     UdfoerIndsaetning(p_, valg_.Tabel, ind);
