@@ -14,6 +14,27 @@ void TTekstMatrix::Opret(int raekker, int soejler) {
     celler_.assign(static_cast<size_t>(raekker_) * static_cast<size_t>(soejler_), std::string());
 }
 
+void TTekstMatrix::SkiftSoejler(int soejler) {
+    soejler = soejler < 0 ? 0 : soejler;
+    if (soejler == soejler_ || raekker_ == 0) return;
+    const size_t raekker = static_cast<size_t>(raekker_), gammel = static_cast<size_t>(soejler_),
+                 ny = static_cast<size_t>(soejler);
+    if (ny < gammel) {
+        // In place: every cell moves to a lower position, so front to back
+        // never overwrites one still to be moved. The memory stays for the
+        // next growth.
+        for (size_t r = 1; r < raekker; ++r)
+            for (size_t s = 0; s < ny; ++s) celler_[r * ny + s] = std::move(celler_[r * gammel + s]);
+        celler_.resize(raekker * ny);
+    } else {
+        std::vector<std::string> nye(raekker * ny);
+        for (size_t r = 0; r < raekker; ++r)
+            for (size_t s = 0; s < gammel; ++s) nye[r * ny + s] = std::move(celler_[r * gammel + s]);
+        celler_ = std::move(nye);
+    }
+    soejler_ = soejler;
+}
+
 void TTekstMatrix::Frigiv() {
     raekker_ = soejler_ = 0;
     celler_.clear();

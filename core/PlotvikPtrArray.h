@@ -38,6 +38,9 @@ using TLangListe = TTekstListe<255>;
 class TTekstMatrix {
 public:
     void Opret(int raekker, int soejler);  // at least one row; every cell empty
+    // Another number of columns, keeping every cell that still fits (moved,
+    // not copied); new cells are empty. Fewer columns keep the memory.
+    void SkiftSoejler(int soejler);
     void Frigiv();
     bool Oprettet() const { return raekker_ > 0; }
     int Raekker() const { return raekker_; }

@@ -41,7 +41,7 @@ endif()
 # The program looks for its help file beside itself, then in ../share/plotvik.
 install(FILES ${CMAKE_SOURCE_DIR}/app/Plotvik.Hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/plotvik)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/plotvik/examples
-        FILES_MATCHING PATTERN "*.prj" PATTERN "*.txt" PATTERN "*.dat")
+        FILES_MATCHING PATTERN "*.prj" PATTERN "*.txt" PATTERN "*.dat" PATTERN "*.ino")
 install(FILES ${PLOTVIK_PAKKEMAPPE}/${PLOTVIK_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PLOTVIK_PAKKEMAPPE}/${PLOTVIK_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -98,8 +98,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries found by dpkg-shlibdeps: Qt's X11/Wayland plug-ins,
 # without which no window opens (libqt6gui6 only recommends them), and Qt's
-# own Danish texts (the standard buttons, the file dialogs).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# own Danish texts (the standard buttons, the file dialogs), and Qt Serial Port
+# for capturing from a measuring device.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, libqt6serialport6")
 # The window's fonts: the metric twins of Arial, Times New Roman and Courier New.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
 set(CPACK_STRIP_FILES ON)

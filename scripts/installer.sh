@@ -6,6 +6,7 @@ PLOTVIK_PAKKER=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fon
                 libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
                 xvfb xauth librsvg2-bin desktop-file-utils appstream dpkg-dev)
 PLOTVIK_PAKKER+=(qt6-translations-l10n)  # Qt's own texts (buttons, file dialogs) in Danish
+PLOTVIK_PAKKER+=(qt6-serialport-dev)  # live capture from a serial measuring device
 # The end-to-end tests: real key presses and clicks, screenshots, the clipboard.
 PLOTVIK_PAKKER+=(xdotool imagemagick xclip file)
 plotvik_installer() {
