@@ -15,7 +15,6 @@
 #include "ui/ark/GrafArkSide.h"
 #include "ui/graf/GrafBillede.h"
 #include "ui/graf/GrafVisning.h"
-#include "ui/vindue/PlotvikUnit.h"
 #include "ui/flade/Tegnsaet.h"
 
 using namespace plotvik;
@@ -121,8 +120,7 @@ void TGrafArkSide::ZoomTilPixelRektangel(int x1, int y1, int x2, int y2) {
 
 // ---------------------------------------------------------------- the menu
 
-void TilpasGraenserMenu(TPlotvikForm& f) {
-    TGrafArkSide* side = f.GrafSideNo(f.ForrestGrafArk());
+void TilpasGraenserMenu(TGrafArkSide* side) {
     if (!side) {
         Flade().Informationsboks("Denne Menu kan kun anvendes p\xE5 grafarkene");
         return;

@@ -12,7 +12,6 @@
 class QRubberBand;
 class TGrafBillede;
 class TGrafArkSide;
-class TPlotvikForm;
 
 class TGrafZoom : public QObject {
     Q_OBJECT
@@ -36,6 +35,6 @@ private:
     bool traekker_ = false;
 };
 
-// "Tilpas grænser" of the menu: the sheet in front, or the box that says the
-// command belongs on the graph sheets.
-void TilpasGraenserMenu(TPlotvikForm& f);
+// "Tilpas grænser" of the menu on the graph sheet in front (side), or, with
+// none in front, the box that says the command belongs on the graph sheets.
+void TilpasGraenserMenu(TGrafArkSide* side);

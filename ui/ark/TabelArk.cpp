@@ -1,7 +1,8 @@
 // A table sheet: its controls with the captions, access keys, defaults and
-// object names the program is known by, the grid layout, "Målinger",
-// "Indlæs", "Beregn" and the mean/variance row. The keyboard input is in
-// TabelArkIndtastning.cpp.
+// object names the program is known by, the grid layout
+// and the mean/variance row. The keyboard input is in TabelArkIndtastning.cpp,
+// "Målinger", "Indlæs" and "Beregn" in TabelArkBlok.cpp, the controls' own
+// events in TabelFelter.cpp.
 #include "ui/ark/TabelArk.h"
 
 #include <algorithm>
@@ -106,48 +107,6 @@ private:
 };
 
 }  // namespace
-
-// ---------------------------------------------------------------- the grid's own editor
-
-TTabelGrid::TTabelGrid(QWidget* parent) : QTableView(parent), udsat_(new QTimer(this)) {
-    udsat_->setSingleShot(true);
-    connect(udsat_, &QTimer::timeout, this, [this] { UdsatRedigering(); });
-}
-
-bool TTabelGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    const EditTrigger forrige = std::exchange(sidsteUdloeser_, trigger);
-    if (trigger != SelectedClicked) {
-        // A double click opens the editor at once; so does typing.
-        if (trigger == DoubleClicked || trigger == AnyKeyPressed || trigger == EditKeyPressed) udsat_->stop();
-        return QTableView::edit(index, trigger, event);
-    }
-    // The release that ends a double click is no click of its own.
-    if (forrige == DoubleClicked || !(editTriggers() & SelectedClicked) || state() == EditingState) return false;
-    if (!index.isValid() || !(model()->flags(index) & Qt::ItemIsEditable)) return false;
-    udsatCelle_ = QPersistentModelIndex(index);
-    udsat_->start(QApplication::doubleClickInterval());
-    return true;
-}
-
-void TTabelGrid::UdsatRedigering() {
-    const QModelIndex i = udsatCelle_;
-    udsatCelle_ = QPersistentModelIndex();
-    // Only the cell still current, still open to editing, in a grid shown.
-    if (!i.isValid() || i != currentIndex() || !isVisible() || state() == EditingState) return;
-    if (!(model()->flags(i) & Qt::ItemIsEditable)) return;
-    QTableView::edit(i, AllEditTriggers, nullptr);
-}
-
-bool TTabelGrid::GemAabenCelle() {
-    if (state() != QAbstractItemView::EditingState) return false;
-    // The editor sits at the current cell: moving the current cell closes it.
-    QWidget* editor = indexWidget(currentIndex());
-    if (!editor) return false;
-    commitData(editor);
-    // Writing the cell may have closed the editor already.
-    if (indexWidget(currentIndex()) == editor) closeEditor(editor, QAbstractItemDelegate::NoHint);
-    return true;
-}
 
 // ---------------------------------------------------------------- building
 
@@ -489,100 +448,4 @@ void TTabelArk::VisOverskrifter(int t) {
 void TTabelArk::VisCelleblok(int t, int r1, int r2, int c1, int c2) {
     if (!Ejer(t)) return;
     k_[t].Model->VisBlok(r1 - 1, r2 - 1, c1 - 1, c2 - 1);  // the blocks are 1-based
-}
-
-// ---------------------------------------------------------------- "Målinger", "Indlæs", "Beregn"
-
-void TTabelArk::AntalMaalingerButtonClick(int t) {
-    if (!GyldigTabel(p_, t) || !Ejer(t)) return;
-    Trin(t, QString::fromUtf8("Målinger"), [this, t] { SaetAntalMaalinger(t); });
-}
-
-void TTabelArk::SaetAntalMaalinger(int t) {
-    TTabelDef& T = p_.Tabeller[t];
-    const int n = k_[t].AntalMaalingerSpinEdit->value();
-    if (n > T.AntalIndgange) {
-        // A larger table starts empty: the values typed before are dropped.
-        StopIndtastning(t);
-        T.AntalIndgange = n;
-        T.Celler.Frigiv();
-        AnalyserTabel(p_, t);
-    }
-    if (Fejl) {
-        Fejl = false;
-        return;
-    }
-    OpsaetTabelGrid(t);
-    for (QPushButton* k : {k_[t].IndLaesTabelButton, k_[t].BeregnTabelButton}) {
-        k->show();
-        k->setEnabled(true);
-    }
-}
-
-void TTabelArk::IndLaesTabelButtonClick(int t) {
-    if (!GyldigTabel(p_, t) || !Ejer(t)) return;
-    const TTabelDef& T = p_.Tabeller[t];
-    p_.AktivTabel = t;
-    if (!k_[t].TastaturRadioButton->isChecked()) {
-        StopIndtastning(t);
-        Trin(t, QString::fromUtf8("Indlæs"), [this, t, &T] {
-            Fejl = false;
-            IndlaesDataFil(p_, t);
-            Fejl = false;
-            if (T.TabelType == 'R') VisCelleblok(t, 1, T.AntalInddata, 2, T.AntalIndgange + 1);
-            else VisCelleblok(t, 2, T.AntalIndgange + 1, 1, T.AntalInddata);
-        });
-        return;
-    }
-    if (T.AntalInddata < 1) return;  // nothing to type
-    if (T.TabelType == 'R') IndtastTabel(t, 1, 2);
-    else IndtastTabel(t, 2, 1);
-}
-
-void TTabelArk::UdregnTabelButtonClick(int t) {
-    if (!GyldigTabel(p_, t) || !Ejer(t)) return;
-    Trin(t, QStringLiteral("Beregn"), [this, t] { UdregnTabel(t); });
-}
-
-void TTabelArk::UdregnTabel(int t) {
-    // The graph buttons work on the table last computed.
-    p_.AktivTabel = t;
-    {
-        Timeglas timeglas;
-        BeregnTabel(p_, t);
-    }
-    k_[t].Model->VisAlt();
-    if (p_.Tabeller[t].VisGnsOgVarians) {
-        for (QWidget* w : GnsRaekke(k_[t])) {
-            w->setEnabled(true);
-            w->show();
-        }
-    }
-    emit TabelBeregnet(t);
-}
-
-// ---------------------------------------------------------------- mean and standard deviation
-
-void TTabelArk::VariabeludtrykEditExit(int t) {
-    if (!GyldigTabel(p_, t) || !Ejer(t) || !k_[t].VariabeludtrykEdit->isVisible()) return;
-    const std::string navn = Kort(FraQString(k_[t].VariabeludtrykEdit->text()));
-    const int v = FindVariabel(p_, t, navn);
-    if (v == 0) {
-        Flade().Informationsboks(" Ukendt variabel: " + navn);
-        return;
-    }
-    const TGnsOgSpredning r = BeregnGnsOgSpredning(p_, t, v);
-    if (!r.Ok) {
-        // Old figures next to a new name would mislead.
-        k_[t].GennemsnitEdit->clear();
-        k_[t].VariansEdit->clear();
-        if (r.FejlKolonne > 0)
-            Flade().Fejlboks("Fejl i Tallet: \"" + r.FejlTekst + "\"\n\rTabel No: " + std::to_string(t) + " og " +
-                             std::to_string(v) + ". r\xE6kke og " + std::to_string(r.FejlKolonne) + " s\xF8jle");
-        Fejl = false;
-        return;
-    }
-    k_[t].GennemsnitEdit->setText(TilQString(r.Gennemsnit));
-    if (!r.Spredning.empty()) k_[t].VariansEdit->setText(TilQString(r.Spredning));
-    Fejl = false;
 }

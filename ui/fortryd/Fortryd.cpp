@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include "ui/ark/CelleModel.h"
-#include "ui/vindue/PlotvikUnit.h"
 #include "ui/ark/TabelArk.h"
 
 using namespace plotvik;
@@ -23,7 +22,7 @@ bool SammeCeller(const TTekstMatrix& a, const TTekstMatrix& b) {
 
 }  // namespace
 
-TTabelTilstand TagTabelTilstand(TPlotvikForm& f, int t) {
+TTabelTilstand TagTabelTilstand(const TFortrydDele& f, int t) {
     TTabelTilstand s;
     s.Tabel = t;
     const TTabelDef& T = f.Projekt.Tabeller[t];
@@ -31,7 +30,7 @@ TTabelTilstand TagTabelTilstand(TPlotvikForm& f, int t) {
     s.Konstanter = f.Projekt.Tabeller[0].Celler;
     s.AntalIndgange = T.AntalIndgange;
     s.KonstantVaerdi = f.Projekt.KonstantVaerdi;
-    const TTabelKontroller& k = f.TabelKontroller(t);
+    const TTabelKontroller& k = f.Kontroller(t);
     if (t >= 1 && k.GennemsnitEdit) {
         s.Variabeludtryk = k.VariabeludtrykEdit->text();
         s.Gennemsnit = k.GennemsnitEdit->text();
@@ -47,13 +46,13 @@ TTabelTilstand TagTabelTilstand(TPlotvikForm& f, int t) {
     return s;
 }
 
-void SaetTabelTilstand(TPlotvikForm& f, const TTabelTilstand& s) {
+void SaetTabelTilstand(const TFortrydDele& f, const TTabelTilstand& s) {
     const int t = s.Tabel;
     TTabelDef& T = f.Projekt.Tabeller[t];
     T.Celler = s.Celler;
     f.Projekt.Tabeller[0].Celler = s.Konstanter;
     f.Projekt.KonstantVaerdi = s.KonstantVaerdi;
-    const TTabelKontroller& k = f.TabelKontroller(t);
+    const TTabelKontroller& k = f.Kontroller(t);
     if (t >= 1 && k.AntalMaalingerSpinEdit) {
         T.AntalIndgange = s.AntalIndgange;
         k.AntalMaalingerSpinEdit->setValue(s.AntalIndgange);
@@ -73,7 +72,7 @@ void SaetTabelTilstand(TPlotvikForm& f, const TTabelTilstand& s) {
         }
     }
     if (k.Model) k.Model->VisAlt();
-    if (TCelleModel* m = f.CelleModel[0]) m->VisAlt();
+    if (TCelleModel* m = f.Kontroller(0).Model) m->VisAlt();
     for (int a = 1; a <= 3; ++a) {
         Laerred* billede = f.GrafArkene.Ark[a].Billede;
         f.GrafArkene.Ark[a] = s.GrafArk[a];
@@ -89,7 +88,7 @@ bool DataForskellige(const TTabelTilstand& a, const TTabelTilstand& b) {
 
 // ---------------------------------------------------------------- one cell
 
-TCelleKommando::TCelleKommando(TPlotvikForm& f, int t, int v, int k, std::string ny)
+TCelleKommando::TCelleKommando(const TFortrydDele& f, int t, int v, int k, std::string ny)
     : f_(f), tabel_(t), variabel_(v), kolonne_(k), ny_(std::move(ny)) {
     setText(QStringLiteral("indtastning"));
     gammel_ = f.Projekt.Tabeller[t].Celler.HentCelle(v, k);
@@ -99,7 +98,7 @@ TCelleKommando::TCelleKommando(TPlotvikForm& f, int t, int v, int k, std::string
 void TCelleKommando::Skriv(const std::string& tekst, double konstant) {
     f_.Projekt.Tabeller[tabel_].Celler.SaetCelle(tekst, variabel_, kolonne_);
     if (tabel_ == 0 && variabel_ >= 1 && variabel_ <= MaksVariable) f_.Projekt.KonstantVaerdi[variabel_] = konstant;
-    if (TCelleModel* m = f_.CelleModel[tabel_]) m->VisAlt();
+    if (TCelleModel* m = f_.Kontroller(tabel_).Model) m->VisAlt();
 }
 
 void TCelleKommando::redo() {
@@ -119,7 +118,7 @@ void TCelleKommando::undo() {
 
 // ---------------------------------------------------------------- a whole table
 
-TTabelKommando::TTabelKommando(TPlotvikForm& f, const QString& tekst, TTabelTilstand foer, TTabelTilstand efter)
+TTabelKommando::TTabelKommando(const TFortrydDele& f, const QString& tekst, TTabelTilstand foer, TTabelTilstand efter)
     : f_(f), foer_(std::move(foer)), efter_(std::move(efter)) {
     setText(tekst);
 }

@@ -3,18 +3,31 @@
 // a data file, "Beregn", a pasted or imported block) is one step that keeps
 // the table's state before and after: the cells, the number of measurements,
 // the constants' values, the mean/variance row and the graph sheets' fields.
-// The main window keeps one stack per project (TPlotvikForm::Fortryd).
+// The main window keeps one stack per project and hands the steps what
+// they work on.
 #pragma once
 
 #include <QString>
 #include <QUndoCommand>
 #include <array>
+#include <functional>
 #include <string>
 
 #include "core/Projekt.h"
 #include "graphs/GrafArk.h"
+#include "ui/ark/TabelArk.h"
 
-class TPlotvikForm;
+// What the undo steps work on: the project, the graph sheets' state, and
+// the sheets: table t's controls, its grid set up again, graph sheet s's
+// boxes taken back into its struct and shown again.
+struct TFortrydDele {
+    plotvik::TProjekt& Projekt;
+    plotvik::TGrafArkene& GrafArkene;
+    std::function<const TTabelKontroller&(int tabel)> Kontroller;
+    std::function<void(int tabel)> OpsaetTabelGrid;
+    std::function<void(int ark)> TagGrafArkTilbage;
+    std::function<void(int ark)> VisGrafArk;
+};
 
 struct TTabelTilstand {
     int Tabel = 0;
@@ -26,21 +39,21 @@ struct TTabelTilstand {
     std::array<plotvik::TGrafArk, 4> GrafArk{};
 };
 
-TTabelTilstand TagTabelTilstand(TPlotvikForm& f, int tabel);
-void SaetTabelTilstand(TPlotvikForm& f, const TTabelTilstand& s);
+TTabelTilstand TagTabelTilstand(const TFortrydDele& f, int tabel);
+void SaetTabelTilstand(const TFortrydDele& f, const TTabelTilstand& s);
 // Whether the data differ (cells, measurements, constants); the fields shown do not count.
 bool DataForskellige(const TTabelTilstand& a, const TTabelTilstand& b);
 
 // One cell (matrix position) of a table, typed or edited.
 class TCelleKommando : public QUndoCommand {
 public:
-    TCelleKommando(TPlotvikForm& f, int tabel, int variabel, int kolonne, std::string ny);
+    TCelleKommando(const TFortrydDele& f, int tabel, int variabel, int kolonne, std::string ny);
     void undo() override;
     void redo() override;
 
 private:
     void Skriv(const std::string& tekst, double konstant);
-    TPlotvikForm& f_;
+    TFortrydDele f_;
     int tabel_, variabel_, kolonne_;
     std::string gammel_, ny_;
     double gammelKonstant_ = 0, nyKonstant_ = 0;
@@ -50,12 +63,12 @@ private:
 // A whole-table command, already carried out when it is pushed.
 class TTabelKommando : public QUndoCommand {
 public:
-    TTabelKommando(TPlotvikForm& f, const QString& tekst, TTabelTilstand foer, TTabelTilstand efter);
+    TTabelKommando(const TFortrydDele& f, const QString& tekst, TTabelTilstand foer, TTabelTilstand efter);
     void undo() override;
     void redo() override;
 
 private:
-    TPlotvikForm& f_;
+    TFortrydDele f_;
     TTabelTilstand foer_, efter_;
     bool foerste_ = true;
 };

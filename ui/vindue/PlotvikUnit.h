@@ -43,6 +43,7 @@ class QAction;
 class QMenu;
 class QUndoStack;
 class TAutogem;
+struct TFortrydDele;
 namespace plotvik {
 struct TCelleSkrivning;
 struct TGendannelse;
@@ -244,6 +245,8 @@ public:
     // A typed or edited cell as one undo step.
     void SkrivTastetCelle(int tabel, int variabel, int kolonne, const std::string& tekst);
     void NytFortrydForloeb();  // another project: nothing earlier can be undone
+    // What an undo step works on, from this window.
+    TFortrydDele FortrydDele();
     // Autosave: every change of the data reaches the recovery file within two seconds.
     std::unique_ptr<TAutogem> Autogem;
     void DataAendret();

@@ -72,7 +72,7 @@ void OpbygMenuer(TPlotvikForm& f) {
     mat->addSeparator();
     QAction* tilpas = Punkt(mat, QString::fromUtf8("T&ilpas grænser"), "TilpasGraenserMenuItem");
     tilpas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    QObject::connect(tilpas, &QAction::triggered, &f, [&f] { TilpasGraenserMenu(f); });
+    QObject::connect(tilpas, &QAction::triggered, &f, [&f] { TilpasGraenserMenu(f.GrafSideNo(f.ForrestGrafArk())); });
 
     QMenu* def = bar->addMenu(QStringLiteral("&Definer"));
     def->setObjectName(QStringLiteral("DefinerMenu"));

@@ -60,6 +60,12 @@ void TPlotvikForm::OpretRedigerMenu() {
     opdater();
 }
 
+TFortrydDele TPlotvikForm::FortrydDele() {
+    return TFortrydDele{Projekt, GrafArkene, [this](int t) -> const TTabelKontroller& { return TabelKontroller(t); },
+                        [this](int t) { OpsaetTabelGrid(t); }, [this](int s) { TagGrafArkTilbage(s); },
+                        [this](int s) { VisGrafArk(s); }};
+}
+
 void TPlotvikForm::NytFortrydForloeb() {
     if (Fortryd) Fortryd->clear();
 }
@@ -91,7 +97,7 @@ void TPlotvikForm::SkrivTastetCelle(int t, int v, int k, const std::string& teks
         return;
     }
     if (celler.Celle(v, k) == tekst) return;
-    Fortryd->push(new TCelleKommando(*this, t, v, k, tekst));
+    Fortryd->push(new TCelleKommando(FortrydDele(), t, v, k, tekst));
 }
 
 void TPlotvikForm::SomFortrydTrin(int t, const QString& navn, const std::function<void()>& handling) {
@@ -101,11 +107,11 @@ void TPlotvikForm::SomFortrydTrin(int t, const QString& navn, const std::functio
     }
     StopIndtastning(t);
     iTrin_ = true;
-    TTabelTilstand foer = TagTabelTilstand(*this, t);
+    TTabelTilstand foer = TagTabelTilstand(FortrydDele(), t);
     handling();
-    TTabelTilstand efter = TagTabelTilstand(*this, t);
+    TTabelTilstand efter = TagTabelTilstand(FortrydDele(), t);
     iTrin_ = false;
-    if (DataForskellige(foer, efter)) Fortryd->push(new TTabelKommando(*this, navn, std::move(foer), std::move(efter)));
+    if (DataForskellige(foer, efter)) Fortryd->push(new TTabelKommando(FortrydDele(), navn, std::move(foer), std::move(efter)));
 }
 
 void TPlotvikForm::SkrivCeller(int t, std::vector<TCelleSkrivning> skrivninger, const QString& undoTekst,
