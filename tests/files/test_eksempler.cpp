@@ -37,7 +37,7 @@ double Tal(const TProjekt& p, int v, int j) {
 }
 
 TEST(Eksempler, EachDescriptionConvertsIntoItsProjectFile) {
-    for (const char* navn : {"Pendul", "Fald", "Svingning", "Kondensator"}) {
+    for (const char* navn : {"Pendul", "Fald", "Svingning", "Kondensator", "Terninger"}) {
         FakeFlade flade;
         TProjekt p;
         StartProjekt(p);
