@@ -38,6 +38,8 @@ struct TGrafDef {
     double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
     // A model fit (GrafType 'M'): the model and the start values ("k=0,5 A=2").
     std::string Model, StartVaerdier;
+    // Logarithmic (base 10) axes of the sheet, taken back from the sheet like its limits.
+    bool LogX = false, LogY = false;
 };
 
 struct TTabelDef {

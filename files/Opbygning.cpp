@@ -3,6 +3,7 @@
 
 #include "core/Brugerflade.h"
 #include "files/PlotvikAnalyse.h"
+#include "files/ProjektFil.h"
 
 namespace plotvik {
 
@@ -112,8 +113,11 @@ std::string GrafLinie(std::string_view tabelNo, std::string_view grafNo, const T
 }
 
 std::string GrafakseLinie(std::string_view tabelNo, std::string_view grafNo, const TGrafValg& v) {
-    return "Grafakse(" + std::string(tabelNo) + "," + std::string(grafNo) + "):  xmin=" + v.XMin +
-           "; xmax=" + v.XMax + "; ymin=" + v.YMin + "; ymax=" + v.YMax + ";";
+    std::string linie = "Grafakse(" + std::string(tabelNo) + "," + std::string(grafNo) + "):  xmin=" + v.XMin +
+                        "; xmax=" + v.XMax + "; ymin=" + v.YMin + "; ymax=" + v.YMax + ";";
+    const std::string log = LogAkseVaerdi(v.LogX, v.LogY);
+    if (!log.empty()) linie += " logakse=" + log + ";";
+    return linie;
 }
 
 std::string GrafOverskriftForslag(std::string_view xgraf, std::string_view ygraf) {
@@ -121,8 +125,8 @@ std::string GrafOverskriftForslag(std::string_view xgraf, std::string_view ygraf
 }
 
 char FitBogstav(int radioKnap) {
-    static constexpr char bogstaver[] = {'K', 'R', 'P', 'S', 'B', 'M'};
-    if (radioKnap < 0 || radioKnap > 5) return 'K';
+    static constexpr char bogstaver[] = {'K', 'R', 'P', 'S', 'B', 'M', 'E', 'X'};
+    if (radioKnap < 0 || radioKnap > 7) return 'K';
     return bogstaver[radioKnap];
 }
 

@@ -67,15 +67,17 @@ std::string UddataVariabelLinie(std::string_view tabelNo, std::string_view nr, s
 struct TGrafValg {
     std::string XGraf, YGraf, XMin, XMax, YMin, YMax, Overskrift;
     std::string TabelNo = "1", GrafArkNo = "1", PolGrad = "1";
-    char GrafType = 'R';  // "K", "R", "P", "S", "B" or "M"
+    char GrafType = 'R';  // "K", "R", "P", "S", "B", "M", "E" (exponential) or "X" (power regression)
     std::string Model, StartVaerdier;  // a model fit's model and start values
+    bool LogX = false, LogY = false;   // logarithmic axes: " logakse=x;", "y" or "xy" after the limits
 };
 std::string GrafLinie(std::string_view tabelNo, std::string_view grafNo, const TGrafValg& v);
 std::string GrafakseLinie(std::string_view tabelNo, std::string_view grafNo, const TGrafValg& v);
 
 // The heading the graph dialog fills in when the y box is left.
 std::string GrafOverskriftForslag(std::string_view xgraf, std::string_view ygraf);
-// The fit letter of the checked radio button (0 "Kun Punkter" .. 4 "Bezier fit", 5 "Modelfit"); "K" for none.
+// The fit letter of the checked radio button (0 "Kun Punkter" .. 4 "Bezier fit", 5 "Modelfit",
+// 6 "Eksponentiel regression", 7 "Potensregression"); "K" for none.
 char FitBogstav(int radioKnap);
 
 // ---- a confirmed dialog: update the counters, give the line to append ----

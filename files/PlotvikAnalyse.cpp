@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "files/ProjektFil.h"
 #include "files/TegnLaeser.h"
 
 namespace plotvik {
@@ -264,6 +265,14 @@ struct TLinieFortolker {
             if (talFejl) return Fejl_();
             *graenser[i] = x;
         }
+        // Logarithmic axes only where the line names them.
+        graf.LogX = graf.LogY = false;
+        const auto log = l.linie.find("logakse=");
+        if (log == std::string::npos) return;
+        auto slut = l.linie.find(';', log);
+        if (slut == std::string::npos) slut = l.linie.size();
+        if (!LaesLogAkseVaerdi(std::string_view(l.linie).substr(log + 8, slut - log - 8), graf.LogX, graf.LogY))
+            Fejl_();
     }
 };
 

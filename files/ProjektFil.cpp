@@ -50,6 +50,22 @@ std::string AkseGraenseTekst(double x) {
     return std::string(1, x < 0 ? '-' : ' ') + mantisse + "E" + fortegn + eks;
 }
 
+std::string LogAkseVaerdi(bool logX, bool logY) { return std::string(logX ? "x" : "") + (logY ? "y" : ""); }
+
+bool LaesLogAkseVaerdi(std::string_view v, bool& logX, bool& logY) {
+    bool x = false, y = false;
+    for (char c : v) {
+        if (c == ' ') continue;
+        if (c == 'x' || c == 'X') x = true;
+        else if (c == 'y' || c == 'Y') y = true;
+        else return false;
+    }
+    if (!x && !y) return false;
+    logX = x;
+    logY = y;
+    return true;
+}
+
 std::string ProjektFilIndhold(const TProjekt& p) {
     std::string ud;
     auto linie = [&ud](const std::string& s) {
@@ -78,7 +94,9 @@ std::string ProjektFilIndhold(const TProjekt& p) {
             linie(graf.YGraf);
             linie(AkseGraenseTekst(graf.XMin) + " " + AkseGraenseTekst(graf.XMax));
             linie(AkseGraenseTekst(graf.YMin) + " " + AkseGraenseTekst(graf.YMax));
-            linie(std::string(1, graf.GrafType));
+            // Logarithmic axes ride on the type line, so the lines after it stay where they were.
+            const std::string log = LogAkseVaerdi(graf.LogX, graf.LogY);
+            linie(std::string(1, graf.GrafType) + (log.empty() ? "" : " logakse=" + log));
             if (graf.GrafType == 'P') linie(std::to_string(graf.PolGrad));
             if (graf.GrafType == 'M') {
                 linie(graf.Model);
@@ -222,6 +240,12 @@ std::string LaesProjektTekst(TProjekt& p, const std::string& indhold) {
                     break;
                 }
                 graf.GrafType = s[0];
+                graf.LogX = graf.LogY = false;
+                const auto log = s.find(" logakse=");
+                if (log != std::string::npos && !LaesLogAkseVaerdi(s.substr(log + 9), graf.LogX, graf.LogY)) {
+                    f.Fejl_("de logaritmiske akser skal angives som logakse=x, y eller xy");
+                    break;
+                }
             }
             if (graf.GrafType == 'P' && f.Tal(tal, 0, 1000, "Polynomiets grad"))
                 graf.PolGrad = static_cast<int>(tal);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/Projekt.h"
 
@@ -10,6 +11,12 @@ namespace plotvik {
 // An axis limit as the project file holds it: a sign position, one digit, a
 // point, one digit, "E", the exponent's sign and four digits (" 1.5E+0000").
 std::string AkseGraenseTekst(double x);
+
+// Logarithmic axes of a graph as both project texts keep them, only when one
+// is set: the value "x", "y" or "xy" of the key "logakse" (empty: both linear).
+std::string LogAkseVaerdi(bool logX, bool logY);
+// Reads such a value (either case, blanks ignored); false for anything else.
+bool LaesLogAkseVaerdi(std::string_view v, bool& logX, bool& logY);
 
 // The whole project file for the model, CRLF line ends.
 std::string ProjektFilIndhold(const TProjekt& p);

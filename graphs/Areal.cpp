@@ -83,6 +83,24 @@ void SkraverAreal(TSkraveringsPen& pen, std::span<const TPunkt> punkter) {
     }
 }
 
+void SkraverArealLogY(TArkAfbildning& af, std::span<const TPunkt> punkter) {
+    // A logarithmic y axis has no zero: the hatching stands on the lower edge of the graph.
+    const int m = static_cast<int>(punkter.size());
+    const int bund = af.Afbildning().Top + af.Afbildning().Hoejde;
+    const double grund = af.VerdenY(bund);
+    for (int i = 0; i < m; ++i) {
+        const TPunkt& s = punkter[i];
+        if (af.Udenfor(s.x, s.y)) continue;
+        if (i == 0 || i == m - 1) {
+            af.FlytTilW(s.x, grund);
+            af.LinjeTilW(s.x, s.y);
+            continue;
+        }
+        const int top = af.PixelY(s.y);
+        for (int py = bund - 3; py > top && bund - py <= 300000; py -= 6) af.SortPixelW(s.x, af.VerdenY(py));
+    }
+}
+
 namespace {
 
 // The graph named in the dialog, when it is defined and drawn on the sheet
@@ -106,7 +124,10 @@ void SkraverOgList(TGrafArkene& arkene, TTegneTilstand& tt, int s, const std::ve
         billede.SaetPenFarve(Sort);
         billede.SaetPenBredde(1);
         billede.SaetPenTilstand(TPenTilstand::Kopier);
-        SkraverAreal(af, punkter);
+        if (af.LogY())
+            SkraverArealLogY(af, punkter);
+        else
+            SkraverAreal(af, punkter);
     }
     for (auto& l : ArealLinjer(a, b, areal)) ark.Resultater.push_back(l);
 }
@@ -147,6 +168,12 @@ void ArealUnderGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, TVaerk
                 case 'B':
                     kurve = [&tt](double x) { return KurveVaerdi(tt.KurvePunkter, x); };
                     break;
+                case EksponentielType:
+                case PotensType:
+                    kurve = [&fit](double x) -> std::optional<double> {
+                        return LogRegressionsVaerdi(fit.LogRegression, x);
+                    };
+                    break;
                 default: break;
             }
             if (kurve) {
@@ -154,6 +181,8 @@ void ArealUnderGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, TVaerk
                 auto punkter = ArealPunkter(a, b, m, kurve);
                 std::optional<double> areal;
                 if (punkter) areal = fit.GrafType == 'R' ? LinieAreal(*punkter) : SimpsonAreal(*punkter);
+                // The fitted exponential or power curve has its area in closed form.
+                if (punkter && ErLogRegression(fit.GrafType)) areal = LogRegressionsAreal(fit.LogRegression, a, b);
                 if (areal && std::isfinite(*areal)) SkraverOgList(arkene, tt, s, *punkter, a, b, *areal);
             }
         }

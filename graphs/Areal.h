@@ -53,6 +53,11 @@ public:
 };
 void SkraverAreal(TSkraveringsPen& pen, std::span<const TPunkt> punkter);
 
+// The same on a sheet whose y axis is logarithmic: from the graph's lower
+// edge, the dots 6 pixels apart.
+class TArkAfbildning;
+void SkraverArealLogY(TArkAfbildning& af, std::span<const TPunkt> punkter);
+
 // What the area dialog hands over after OK.
 struct TArealValg {
     std::string Nedre, Oevre;

@@ -295,8 +295,11 @@ void MeldPunkterUdenfor(TGrafArk& ark, const TTegneTilstand& tt, int s) {
     FjernPunkterUdenfor(ark);
     const TVindue& v = tt.Grafik.WindowEntry(s);
     int synlige = 0;
-    for (const TPunkt& p : tt.Punkter)
-        if (p.x >= v.XMin && p.x <= v.XMax && p.y >= v.YMin && p.y <= v.YMax) ++synlige;
+    for (const TPunkt& p : tt.Punkter) {
+        // The window of a logarithmic axis is in decades.
+        const double x = AkseMaal(v.LogX, p.x), y = AkseMaal(v.LogY, p.y);
+        if (x >= v.XMin && x <= v.XMax && y >= v.YMin && y <= v.YMax) ++synlige;
+    }
     const int alle = int(tt.Punkter.size());
     // One lone marker (often the origin, hidden where the axes cross) shows nothing of the data.
     if (synlige < alle && synlige <= 1) ark.Resultater.push_back(PunkterUdenforLinje(synlige, alle));

@@ -31,6 +31,8 @@ struct TGrafArk {
     bool BeholdGrafAktiv = false;         // enabled after the first graph on the sheet
     bool TegnFunktionAktiv = false;       // TegnFunktion<s>Button enabled
     std::vector<std::string> Resultater;  // GrafResultater<s>ListBox
+    bool LogX = false, LogY = false;      // LogX<s>CheckBox, LogY<s>CheckBox: logarithmic axes
+    bool Residualer = false;              // Residualer<s>CheckBox: the fit's residuals under the graph
 };
 
 // The function text and domain last used for a table on a sheet.

@@ -10,8 +10,10 @@
 #include "core/PlotvikTyper.h"
 #include "graphs/FitRutiner.h"
 #include "graphs/GraenseTilpasning.h"
+#include "graphs/LogAkser.h"
 #include "graphs/ModelFitTegning.h"
 #include "graphs/Rastrering.h"
+#include "graphs/Residualer.h"
 #include "graphs/Statistik.h"
 #include "interpreter/PlotvikInterprete.h"
 
@@ -172,6 +174,10 @@ void ForberedArk(const TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int
         return;
     }
     Laerred& l = ArkLaerred(ark);
+    if (graf.LogX || graf.LogY || ark.Residualer) {
+        OpsaetArkMedLogAkser(tt.Grafik, l, s, graf, ark.Residualer);
+        return;
+    }
     tt.Grafik.ClearViewPort(l, s);
     OpsaetKoordinatsystem(tt.Grafik, l, s, Kort(graf.XGraf), Kort(graf.YGraf), graf.XMin,
                           graf.YMin, graf.XMax, graf.YMax);
@@ -247,8 +253,13 @@ TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt
                 res.Svarer = true;
                 break;
             }
-            g.MoveToW(l, graf.XMin, linie.b * graf.XMin + linie.a);
-            g.LineToW(l, 1.2 * graf.XMax, linie.b * 1.2 * graf.XMax + linie.a);
+            if (graf.LogX || graf.LogY) {
+                // A straight line is a curve on a logarithmic axis.
+                TegnKurveOver(g, l, [linie](double x) { return linie.b * x + linie.a; }, graf.XMin, 1.2 * graf.XMax, N);
+            } else {
+                g.MoveToW(l, graf.XMin, linie.b * graf.XMin + linie.a);
+                g.LineToW(l, 1.2 * graf.XMax, linie.b * 1.2 * graf.XMax + linie.a);
+            }
             if (!ark.BeholdGraf) ark.Resultater.clear();
             ark.Resultater.push_back("Regressionslinie:");
             ark.Resultater.push_back(ark.YAkse + " = " + Tal(linie.b) + "*" + ark.XAkse +
@@ -257,6 +268,23 @@ TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt
                 ListRegressionsStatistik(ark.Resultater, statistik, punkter, linie);
                 ListRegressionsUsikkerhed(ark.Resultater, statistik, punkter, ark.XAkse, ark.YAkse);
             }
+            break;
+        }
+        case EksponentielType:
+        case PotensType: {
+            res.LogRegression = LogRegression(graf.GrafType, punkter);
+            res.Beregnet = res.LogRegression.Ok;
+            if (vaerktoej) {
+                res.Svarer = res.Beregnet;
+                break;
+            }
+            const TLogRegression& f = res.LogRegression;
+            if (res.Beregnet)
+                TegnKurveOver(g, l, [&f](double x) { return LogRegressionsVaerdi(f, x); }, graf.XMin, graf.XMax, N);
+            if (!ark.BeholdGraf) ark.Resultater.clear();
+            for (std::string& linje : LogRegressionsLinjer(f, ark.XAkse, ark.YAkse, statistik))
+                ark.Resultater.push_back(std::move(linje));
+            if (!res.Beregnet) Flade().Fejlboks(f.Besked);
             break;
         }
         case 'M': {
@@ -287,6 +315,16 @@ TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt
             break;
         }
         default: break;
+    }
+    if (ark.Residualer && !vaerktoej && res.Beregnet) {
+        std::function<double(double)> f;
+        if (graf.GrafType == 'R') f = [&res](double x) { return res.Linie.b * x + res.Linie.a; };
+        if (graf.GrafType == 'P') f = [&res](double x) { return PolynomiumsVaerdi(res.Koefficienter, x); };
+        if (ErLogRegression(graf.GrafType)) f = [&res](double x) { return LogRegressionsVaerdi(res.LogRegression, x); };
+        if (f) {
+            res.Residualer = Residualer(punkter, f);
+            TegnResidualPlot(g, l, s, res.Residualer);
+        }
     }
     tt.Fit = res;
     return res;
@@ -322,6 +360,19 @@ TTegnetFit TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, i
         }
         if (Fejl) {
             Fejl = false;
+            tt.Fit = TTegnetFit{};
+            return tt.Fit;
+        }
+        // A point a logarithmic axis or the regression's logarithm cannot
+        // take stops the pass before anything is drawn: the sheet stays as it was.
+        const std::span<const double> xs(X.data() + 1, std::size_t(n)), ys(Y.data() + 1, std::size_t(n));
+        // The limits typed on the sheet first: a logarithmic axis needs them positive.
+        if (auto f = LogGraenseFejl(graf)) throw TGrafFejl(*f);
+        std::optional<std::string> besked = LogPunktFejl(graf, xs, ys);
+        if (!besked && ErLogRegression(graf.GrafType) && !arkene.Ark[graf.GrafArkNo].TegnKunPunkter)
+            besked = LogRegressionPunktFejl(graf.GrafType, xs, ys);
+        if (besked) {
+            Flade().Fejlboks(*besked);
             tt.Fit = TTegnetFit{};
             return tt.Fit;
         }
@@ -366,6 +417,8 @@ void TegnGrafKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int s) {
         ark.Overskrift = graf.GrafNavn;
         graf.XGraf = Lang(ark.XAkse);
         graf.YGraf = Lang(ark.YAkse);
+        graf.LogX = ark.LogX;
+        graf.LogY = ark.LogY;
         // The limits in the order x-min, x-max, y-min, y-max; the first bad one stops the rest.
         const std::string* tekster[4] = {&ark.XMinTekst, &ark.XMaxTekst, &ark.YMinTekst,
                                          &ark.YMaxTekst};

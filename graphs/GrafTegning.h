@@ -11,6 +11,7 @@
 //        slope = PolynomiumsHaeldning(c, x0) (graphs/FitRutiner.h)
 //   'R'  Linie: y = b*x + a (its slope b is the same at every x0)
 //   'S','B'  TTegneTilstand::KurvePunkter, the N sampled curve points
+//   'E','X'  LogRegression: LogRegressionsVaerdi / LogRegressionsHaeldning
 // A graph without a fitted curve (points only, a Fourier spectrum) answers
 // no tool (Svarer stays false); the caller tells the user.
 #pragma once
@@ -25,6 +26,7 @@
 #include "core/Projekt.h"
 #include "graphs/Fits.h"
 #include "graphs/GrafArk.h"
+#include "graphs/LogRegression.h"
 #include "graphs/PlotvikImageGraphics.h"
 
 namespace plotvik {
@@ -60,6 +62,8 @@ struct TTegnetFit {
     int N = 0;                    // the resolution used ("Graf Opl\xF8sning", at most 1024)
     TLinie Linie{};               // 'R'
     std::vector<double> Koefficienter;  // 'P': c[i] belongs to x^i, i = 0..PolGrad
+    TLogRegression LogRegression{};     // 'E', 'X'
+    std::vector<TPunkt> Residualer;     // shown under the graph (the sheet's "Residualer")
     double XMin = 0, XMax = 0;    // the graph's x limits
     std::string XGraf, YGraf;     // the graph's axis expressions
 };

@@ -120,11 +120,13 @@ TArkAfbildning::TArkAfbildning(const TBilledGrafik& grafik, Laerred& billede, in
     }
 }
 
-int TArkAfbildning::PixelX(double x) const { return TilPixel((x - v_.XMin) * sx_) + vp_.Venstre; }
-int TArkAfbildning::PixelY(double y) const { return vp_.Bund - TilPixel((y - v_.YMin) * sy_); }
+int TArkAfbildning::PixelX(double x) const {
+    return TilPixel((AkseMaal(v_.LogX, x) - v_.XMin) * sx_) + vp_.Venstre;
+}
+int TArkAfbildning::PixelY(double y) const { return vp_.Bund - TilPixel((AkseMaal(v_.LogY, y) - v_.YMin) * sy_); }
 int TArkAfbildning::ScaledY(double dy) { return TilPixel(dy * sy_); }
-double TArkAfbildning::VerdenX(int px) const { return (px - vp_.Venstre) / sx_ + v_.XMin; }
-double TArkAfbildning::VerdenY(int py) const { return (vp_.Bund - py) / sy_ + v_.YMin; }
+double TArkAfbildning::VerdenX(int px) const { return FraAkseMaal(v_.LogX, (px - vp_.Venstre) / sx_ + v_.XMin); }
+double TArkAfbildning::VerdenY(int py) const { return FraAkseMaal(v_.LogY, (vp_.Bund - py) / sy_ + v_.YMin); }
 TAfbildning TArkAfbildning::Afbildning() const {
     TAfbildning a;
     a.Venstre = vp_.Venstre;
@@ -135,17 +137,30 @@ TAfbildning TArkAfbildning::Afbildning() const {
     a.YMin = v_.YMin;
     a.Sx = sx_;
     a.Sy = sy_;
+    a.LogX = v_.LogX;
+    a.LogY = v_.LogY;
     return a;
 }
+bool TArkAfbildning::Udenfor(double x, double y) const {
+    return (v_.LogX && !(x > 0)) || (v_.LogY && !(y > 0));
+}
 void TArkAfbildning::FlytTilW(double x, double y) {
+    penUdenfor_ = Udenfor(x, y);
+    if (penUdenfor_) return;
     billede_.Anker(Afbildning(), x, y);
     billede_.FlytTil(PixelX(x), PixelY(y));
 }
 void TArkAfbildning::LinjeTilW(double x, double y) {
+    // A point a logarithmic axis cannot show breaks the line (as in the graph layer).
+    if (penUdenfor_ || Udenfor(x, y)) {
+        FlytTilW(x, y);
+        return;
+    }
     billede_.Anker(Afbildning(), x, y);
     billede_.LinjeTil(PixelX(x), PixelY(y));
 }
 void TArkAfbildning::SortPixelW(double x, double y) {
+    if (Udenfor(x, y)) return;
     billede_.Anker(Afbildning(), x, y);
     billede_.SaetPixel(PixelX(x), PixelY(y), Sort);
 }
@@ -183,11 +198,16 @@ void SortPen(Laerred& b) {
     b.SaetPenTilstand(TPenTilstand::Kopier);
 }
 
-// The line y = m*x + c over x0 - w .. x0 + w.
+// The line y = m*x + c over x0 - w .. x0 + w; on a logarithmic axis it is a
+// curve, drawn in short pieces (and only where the axes can show it).
 void TegnLinie(TArkAfbildning& af, Laerred& b, double x0, double w, double m, double c) {
     SortPen(b);
+    const int stykker = af.LogX() || af.LogY() ? 200 : 1;
     af.FlytTilW(x0 - w, m * (x0 - w) + c);
-    af.LinjeTilW(x0 + w, m * (x0 + w) + c);
+    for (int i = 1; i <= stykker; ++i) {
+        const double x = x0 - w + 2 * w * i / stykker;
+        af.LinjeTilW(x, m * x + c);
+    }
 }
 
 bool Endelig(double v) { return std::isfinite(v); }
@@ -195,7 +215,7 @@ bool Endelig(double v) { return std::isfinite(v); }
 // A graph shown as points only (or as a spectrum) has no curve to read a slope
 // from; a fit that could not be computed is a different matter and is not meant.
 bool KunPunkter(const TGrafArk& ark, char grafType) {
-    return ark.TegnKunPunkter || std::string_view("PRSB").find(grafType) == std::string_view::npos;
+    return ark.TegnKunPunkter || std::string_view("PRSBEX").find(grafType) == std::string_view::npos;
 }
 
 // The fit's answer to the derivative or tangent tool at vt.x0.
@@ -213,6 +233,9 @@ void SvarPaaFit(const TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, TVae
         // A straight line has its slope b at every x; its tangent is the line itself.
         m = fit.Linie.b;
         y0 = fit.Linie.b * x0 + fit.Linie.a;
+    } else if (ErLogRegression(fit.GrafType)) {
+        y0 = LogRegressionsVaerdi(fit.LogRegression, x0);
+        m = LogRegressionsHaeldning(fit.LogRegression, x0);
     }
     if (!y0 || !m || !Endelig(*y0) || !Endelig(*m)) return;
     const TGrafDef& g = p.Tabeller[t].Grafer[k];

@@ -79,6 +79,10 @@ public:
     void FlytTilW(double x, double y) override;
     void LinjeTilW(double x, double y) override;
     void SortPixelW(double x, double y) override;
+    bool LogX() const { return v_.LogX; }
+    bool LogY() const { return v_.LogY; }
+    // The point cannot be shown: an axis it lies on is logarithmic and it is not positive.
+    bool Udenfor(double x, double y) const;
 
 private:
     Laerred& billede_;
@@ -86,6 +90,7 @@ private:
     TVindue v_{};
     double sx_ = 0, sy_ = 0;
     bool gyldig_ = false;
+    bool penUdenfor_ = false;
 };
 
 // ---- the commands ----

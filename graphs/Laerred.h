@@ -22,12 +22,25 @@ enum TSkriftStil : int { Normal = 0, Fed = 1, Kursiv = 2, Understreget = 4 };
 // A world-to-pixel mapping as the graph layer uses it: the view port's left
 // and top pixel and its size, the window's lower left corner and the scale.
 // The image size is filled in by whoever keeps the mapping with a drawing.
+// On a logarithmic axis XMin (YMin) and the scale are in decades: the
+// mapping measures a value by its base-10 logarithm there.
 struct TAfbildning {
     int Venstre = 0, Top = 0, Bredde = 0, Hoejde = 0;
     double XMin = 0, YMin = 0, Sx = 0, Sy = 0;
     int BilledBredde = 0, BilledHoejde = 0;
+    bool LogX = false, LogY = false;
     bool operator==(const TAfbildning&) const = default;
 };
+
+// A value as an axis measures it: itself, or its base-10 logarithm on a
+// logarithmic axis (minus infinity for a value that is not positive, which
+// lands far outside any image).
+inline double AkseMaal(bool log, double v) {
+    if (!log) return v;
+    return v > 0 ? std::log10(v) : -HUGE_VAL;
+}
+// Back from the axis measure to the value.
+inline double FraAkseMaal(bool log, double m) { return log ? std::pow(10.0, m) : m; }
 
 // Pixels far outside any image are held within +-2^30 so that a huge world
 // value never overflows.
@@ -39,10 +52,10 @@ inline int KlemPixel(double v) {
 }
 // The pixel rule of the graph layer, rounding halves to even.
 inline int AfbildX(const TAfbildning& a, double x) {
-    return KlemPixel(std::nearbyint((x - a.XMin) * a.Sx) + a.Venstre);
+    return KlemPixel(std::nearbyint((AkseMaal(a.LogX, x) - a.XMin) * a.Sx) + a.Venstre);
 }
 inline int AfbildY(const TAfbildning& a, double y) {
-    return KlemPixel(double(a.Top) + a.Hoejde - std::nearbyint((y - a.YMin) * a.Sy));
+    return KlemPixel(double(a.Top) + a.Hoejde - std::nearbyint((AkseMaal(a.LogY, y) - a.YMin) * a.Sy));
 }
 
 class Laerred {

@@ -99,6 +99,8 @@ TAfbildning TBilledGrafik::Afbildning() const {
     a.YMin = Aktuelt.YMin;
     a.Sx = SkalaX;
     a.Sy = SkalaY;
+    a.LogX = Aktuelt.LogX;
+    a.LogY = Aktuelt.LogY;
     return a;
 }
 
@@ -108,6 +110,11 @@ void TBilledGrafik::SetViewPort(int i, int venstre, int top, int hoejre, int bun
 
 void TBilledGrafik::SetWindow(int i, double xmin, double ymin, double xmax, double ymax) {
     Vinduer[Indeks(i)] = TVindue{xmin, ymin, xmax, ymax};
+}
+
+void TBilledGrafik::SetWindow(int i, double xmin, double ymin, double xmax, double ymax, bool logX,
+                              bool logY) {
+    Vinduer[Indeks(i)] = TVindue{xmin, ymin, xmax, ymax, logX, logY};
 }
 
 void TBilledGrafik::SelectWindow(int i) {
@@ -162,15 +169,19 @@ int TBilledGrafik::PixelY(double y) const { return AfbildY(Afbildning(), y); }
 
 int TBilledGrafik::ScaledY(double dy) const { return TilPixel(std::nearbyint(dy * SkalaY)); }
 
-double TBilledGrafik::WorldX(int px) const { return (px - Venstre) / SkalaX + Aktuelt.XMin; }
+double TBilledGrafik::WorldX(int px) const {
+    return FraAkseMaal(Aktuelt.LogX, (px - Venstre) / SkalaX + Aktuelt.XMin);
+}
 
 double TBilledGrafik::WorldY(int py) const {
-    return (double(Top) + Hoejde - py) / SkalaY + Aktuelt.YMin;
+    return FraAkseMaal(Aktuelt.LogY, (double(Top) + Hoejde - py) / SkalaY + Aktuelt.YMin);
 }
 
 void TBilledGrafik::MoveToW(Laerred& billede, double x, double y) {
     PunktX = x;
     PunktY = y;
+    PenUdenfor = Udenfor(x, y);
+    if (PenUdenfor) return;
     billede.Anker(Afbildning(), x, y);
     billede.FlytTil(PixelX(x), PixelY(y));
 }
@@ -180,6 +191,10 @@ void TBilledGrafik::MoveRelW(Laerred& billede, double dx, double dy) {
 }
 
 void TBilledGrafik::LineToW(Laerred& billede, double x, double y) {
+    if (PenUdenfor || Udenfor(x, y)) {
+        MoveToW(billede, x, y);
+        return;
+    }
     billede.Anker(Afbildning(), x, y);
     billede.LinjeTil(PixelX(x), PixelY(y));
     PunktX = x;
@@ -191,16 +206,19 @@ void TBilledGrafik::LineRelW(Laerred& billede, double dx, double dy) {
 }
 
 void TBilledGrafik::TextOutW(Laerred& billede, const std::string& tekst, double x, double y) {
+    if (Udenfor(x, y)) return;
     billede.Anker(Afbildning(), x, y);
     billede.SkrivTekst(PixelX(x), PixelY(y), tekst);
 }
 
 void TBilledGrafik::PutPixelW(Laerred& billede, TFarve farve, double x, double y) {
+    if (Udenfor(x, y)) return;
     billede.Anker(Afbildning(), x, y);
     billede.SaetPixel(PixelX(x), PixelY(y), farve);
 }
 
 void TBilledGrafik::TegnKryds(Laerred& billede, double x, double y) {
+    if (Udenfor(x, y)) return;
     const int X = PixelX(x), Y = PixelY(y);
     billede.Anker(Afbildning(), x, y);  // the marker's pixels are offsets from its point
     billede.FlytTil(X - 3, Y - 3);
@@ -210,6 +228,7 @@ void TBilledGrafik::TegnKryds(Laerred& billede, double x, double y) {
 }
 
 void TBilledGrafik::TegnCirkel(Laerred& billede, double x, double y) {
+    if (Udenfor(x, y)) return;
     const int X = PixelX(x), Y = PixelY(y);
     billede.Anker(Afbildning(), x, y);  // the marker's pixels are offsets from its point
     const TPenselStil stil = billede.PenselStil();
@@ -225,6 +244,7 @@ void TBilledGrafik::TegnCirkel(Laerred& billede, double x, double y) {
 }
 
 void TBilledGrafik::TegnRuder(Laerred& billede, double x, double y) {
+    if (Udenfor(x, y)) return;
     const int X = PixelX(x), Y = PixelY(y);
     billede.Anker(Afbildning(), x, y);  // the marker's pixels are offsets from its point
     const TFarve pen = billede.PenFarve();

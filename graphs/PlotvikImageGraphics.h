@@ -17,8 +17,10 @@ struct TViewPort {
     TFarve Farve = Sort;
 };
 
+// On a logarithmic axis the window's limits are in decades (base-10 logarithms).
 struct TVindue {
     double XMin = 0, YMin = 0, XMax = 0, YMax = 0;
+    bool LogX = false, LogY = false;
 };
 
 // A run of pixels [start, start + laengde] of an image `gammel` pixels wide,
@@ -31,6 +33,8 @@ class TBilledGrafik {
 public:
     void SetViewPort(int i, int venstre, int top, int hoejre, int bund, TFarve farve);
     void SetWindow(int i, double xmin, double ymin, double xmax, double ymax);
+    // A window with logarithmic axes: the limits of such an axis in decades.
+    void SetWindow(int i, double xmin, double ymin, double xmax, double ymax, bool logX, bool logY);
     // Takes the window of sheet i, makes view port i current once it has been
     // set up (each sheet's image has its own size), and recomputes the scale,
     // so each sheet keeps its own mapping.
@@ -57,6 +61,8 @@ public:
     double WorldX(int px) const;
     double WorldY(int py) const;
 
+    // On a logarithmic axis a point that is not positive cannot be shown: a
+    // line to it is left out and the pen goes on from the next point that can.
     void MoveToW(Laerred& billede, double x, double y);
     void MoveRelW(Laerred& billede, double dx, double dy);
     void LineToW(Laerred& billede, double x, double y);
@@ -86,6 +92,9 @@ public:
 
 private:
     static int Indeks(int i) { return i < 0 || i > 5 ? 0 : i; }
+    bool Udenfor(double x, double y) const {
+        return (Aktuelt.LogX && !(x > 0)) || (Aktuelt.LogY && !(y > 0));
+    }
     void FyldViewPort(Laerred& billede);
     void GoerViewPortAktuel(int i);  // the entry becomes the current view port
 
@@ -97,6 +106,7 @@ private:
     TVindue Aktuelt{};
     double SkalaX = 0, SkalaY = 0;
     double PunktX = 0, PunktY = 0;
+    bool PenUdenfor = false;  // the current point cannot be shown on a logarithmic axis
 };
 
 }  // namespace plotvik

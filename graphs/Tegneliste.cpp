@@ -231,13 +231,15 @@ struct TAfspiller {
         const TMaalAfbildning& m = Maal[std::size_t(p.Afbildning)];
         if (!p.Verden) return m.Samme ? p.X : Glat ? p.X * m.FX : std::nearbyint(p.X * m.FX);
         if (!Glat) return double(AfbildX(m.A, p.X)) + p.DX;
-        return std::clamp((p.X - m.A.XMin) * m.A.Sx + m.A.Venstre, -1e7, 1e7) + p.DX;
+        return std::clamp((AkseMaal(m.A.LogX, p.X) - m.A.XMin) * m.A.Sx + m.A.Venstre, -1e7, 1e7) + p.DX;
     }
     double Y(const TTrinPunkt& p) const {
         const TMaalAfbildning& m = Maal[std::size_t(p.Afbildning)];
         if (!p.Verden) return m.Samme ? p.Y : Glat ? p.Y * m.FY : std::nearbyint(p.Y * m.FY);
         if (!Glat) return double(AfbildY(m.A, p.Y)) + p.DY;
-        return std::clamp(double(m.A.Top) + m.A.Hoejde - (p.Y - m.A.YMin) * m.A.Sy, -1e7, 1e7) + p.DY;
+        return std::clamp(double(m.A.Top) + m.A.Hoejde - (AkseMaal(m.A.LogY, p.Y) - m.A.YMin) * m.A.Sy, -1e7,
+                          1e7) +
+               p.DY;
     }
     static int I(double v) { return KlemPixel(v); }
 

@@ -89,7 +89,7 @@ TEST(Opbygning, TheGraphExampleGivesItsTwoLines) {
 
 TEST(Opbygning, FitLettersOfTheRadioButtons) {
     std::vector<std::pair<int, char>> raekker = {{0, 'K'}, {1, 'R'}, {2, 'P'}, {3, 'S'},
-                                                 {4, 'B'}, {5, 'M'}, {-1, 'K'}, {6, 'K'}};
+                                                 {4, 'B'}, {5, 'M'}, {6, 'E'}, {7, 'X'}, {-1, 'K'}, {8, 'K'}};
     for (auto [knap, bogstav] : raekker) EXPECT_EQ(FitBogstav(knap), bogstav) << knap;
     EXPECT_EQ(GrafOverskriftForslag("L", "T^2"), "L - T^2 Diagram");
     EXPECT_EQ(GrafOverskriftForslag("", ""), " -  Diagram");

@@ -37,7 +37,7 @@ double Tal(const TProjekt& p, int v, int j) {
 }
 
 TEST(Eksempler, EachDescriptionConvertsIntoItsProjectFile) {
-    for (const char* navn : {"Pendul", "Fald", "Svingning", "Kondensator", "Opsamling"}) {
+    for (const char* navn : {"Pendul", "Fald", "Svingning", "Kondensator", "Opsamling", "Terninger"}) {
         FakeFlade flade;
         TProjekt p;
         StartProjekt(p);
