@@ -31,6 +31,8 @@ struct TGrafArk {
     bool BeholdGrafAktiv = false;         // enabled after the first graph on the sheet
     bool TegnFunktionAktiv = false;       // TegnFunktion<s>Button enabled
     std::vector<std::string> Resultater;  // GrafResultater<s>ListBox
+    // Error bars of the points' uncertainties, along x and along y.
+    bool FejlstaengerX = false, FejlstaengerY = false;
 };
 
 // The function text and domain last used for a table on a sheet.
