@@ -103,11 +103,17 @@ void TForplantning::Tjek(const double* vaerdier) {
 
 bool TForplantning::Usikkerhed(const double* vaerdier, const double* u, double& resultat) {
     if (!Tjekket_) Tjek(vaerdier);
+    // The model's places once for all its derivatives.
+    double pladser[MaksModelParametre + 1] = {0};
+    if (Model_)
+        for (std::size_t k = 0; k < Parameter_.size(); ++k)
+            if (Parameter_[k] >= 0) pladser[Parameter_[k] + 1] = vaerdier[k];
     Reel sum = 0;
     for (std::size_t i = 0; i < Program_.Navne.size(); ++i) {
-        if (!ErKilde(i) || !(u[i] > 0)) continue;
+        if (!(u[i] > 0) || !ErKilde(i)) continue;
         double df = 0;
-        if (!Afledt(i, vaerdier, df)) return false;
+        const bool symbolsk = Symbolsk(i) && Model_->Afledte[std::size_t(Parameter_[i])]->BeregnHurtigt(pladser, df);
+        if (!symbolsk && !Difference(i, vaerdier, df)) return false;
         const Reel led = Reel(df) * u[i];
         sum += led * led;
     }
@@ -252,7 +258,7 @@ int UbrugeligVaegt(std::span<const double> u) {
 }
 
 std::string NulUsikkerhedBesked(const std::string& yAkse, double u, int maaling) {
-    return "Usikkerheden p\xE5 " + yAkse + " er " + (std::isfinite(u) ? Tal(u) : std::string("ikke et tal")) +
+    return "Usikkerheden p\xE5 " + yAkse + " er " + (u == 0 ? std::string("0") : std::isfinite(u) ? Tal(u) : std::string("ikke et tal")) +
            " i m\xE5ling " + std::to_string(maaling) +
            ": et v\xE6gtet fit kr\xE6ver usikkerheder st\xF8rre end 0";
 }

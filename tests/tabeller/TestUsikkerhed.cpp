@@ -7,9 +7,16 @@
 #include <cmath>
 #include <random>
 
+#include "files/DataFil.h"
 #include "files/PlotvikAnalyse.h"
+#include "files/PlotvikFiler.h"
+#include "files/ProjektFil.h"
+#include <fstream>
+#include <sstream>
+#include "graphs/GrafTegning.h"
 #include "graphs/Usikkerhed.h"
 #include "support/FakeFlade.h"
+#include "support/Testdata.h"
 #include "tabeller/TabelBeregning.h"
 #include "tabeller/TabelUsikkerhed.h"
 
@@ -221,6 +228,43 @@ TEST(Usikkerhed, AProjectWithoutUncertaintiesComputesNone) {
     Saet(p, 1, 1, TUsikkerhedsArt::Ingen, "");
     BeregnTabel(p, 1);
     for (const auto& u : p.Tabeller[1].Usikkerheder) EXPECT_TRUE(u.empty());
+}
+
+TEST(Usikkerhed, TheFallExampleGivesGWithItsUncertainty) {
+    test::FakeFlade flade;
+    TProjekt p;
+    StartProjekt(p);
+    const std::string navn = test::Kildesti("examples/Faldlod.prj");
+    p.ProjektFilNavn = navn;
+    LaesProjektFil(p, navn);
+    ASSERT_TRUE(flade.Vist.empty()) << flade.Sidste();
+    std::ifstream ind(navn, std::ios::binary);
+    std::ostringstream fil;
+    fil << ind.rdbuf();
+    EXPECT_EQ(ProjektFilIndhold(p), fil.str()) << "written back byte for byte";
+    flade.FilSvar = {StandardDataFilNavn(p, 1)};
+    IndlaesDataFil(p, 1);
+    BeregnTabel(p, 1);
+    ASSERT_EQ(flade.Vist.size(), 1u) << flade.Sidste();  // the data file's own notice
+    // g = 2h/t^2, u(g)^2 = (2 u(h)/t^2)^2 + (4h u(t)/t^3)^2 with u(h) = 0,005 m
+    // and u(t) from the column ut, by hand for each measurement.
+    const double g[] = {9.707, 9.919, 9.740, 9.901, 9.789, 9.875};
+    const double u[] = {0.453, 0.306, 0.185, 0.160, 0.100, 0.090};
+    for (int m = 1; m <= 6; ++m) {
+        bool fejl = false;
+        EXPECT_NEAR(TekstTilTal(p.Tabeller[1].Celler.HentCelle(4, m + 1), fejl), g[m - 1], 0.006) << m;
+        EXPECT_NEAR(p.Tabeller[1].Usikkerheder[4][std::size_t(m)], u[m - 1], 0.0006) << m;
+    }
+    // The graph h against t^2 is a weighted line whose slope is g/2.
+    TGrafArkene arkene;
+    TTegneTilstand tt;
+    const TTegnetFit f = TegnTabelGraf(p, arkene, tt, 1, 1);
+    ASSERT_TRUE(f.Beregnet);
+    EXPECT_NEAR(2 * f.Linie.b, 9.82, 0.15);
+    EXPECT_EQ(tt.UsikkerhedX.size(), 6u) << "t^2 carries the uncertainty of t";
+    EXPECT_EQ(tt.UsikkerhedY.size(), 6u);
+    // u(t^2) = 2 t u(t): for the first point 2 * 0,203 * 0,004.
+    EXPECT_NEAR(tt.UsikkerhedX[0], 2 * 0.203 * 0.004, 1e-12);
 }
 
 }  // namespace
