@@ -9,13 +9,13 @@
 #include <cstdio>
 #include <memory>
 
-#include "ui/DanskeQtTekster.h"
-#include "ui/Kommandolinje.h"
-#include "ui/PlotvikUnit.h"
-#include "ui/QtFlade.h"
-#include "ui/StartSkaerm.h"
-#include "ui/TestKrog.h"
-#include "ui/Tegnsaet.h"
+#include "ui/flade/DanskeQtTekster.h"
+#include "ui/vindue/Kommandolinje.h"
+#include "ui/vindue/PlotvikUnit.h"
+#include "ui/flade/QtFlade.h"
+#include "ui/vindue/StartSkaerm.h"
+#include "ui/vindue/TestKrog.h"
+#include "ui/flade/Tegnsaet.h"
 
 #ifndef PLOTVIK_VERSION
 #define PLOTVIK_VERSION "?"

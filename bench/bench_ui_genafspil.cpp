@@ -17,8 +17,8 @@
 #include "graphs/GrafTegning.h"
 #include "graphs/GrafVaerktoej.h"
 #include "graphs/Tegneliste.h"
-#include "ui/MalerLaerred.h"
-#include "ui/QtLaerred.h"
+#include "ui/graf/MalerLaerred.h"
+#include "ui/graf/QtLaerred.h"
 
 using namespace plotvik;
 

@@ -19,8 +19,8 @@
 
 #include "support/FakeFlade.h"
 #include "support/Testdata.h"
-#include "ui/PlotvikUnit.h"
-#include "ui/Tegnsaet.h"
+#include "ui/vindue/PlotvikUnit.h"
+#include "ui/flade/Tegnsaet.h"
 
 namespace plotvik::test {
 

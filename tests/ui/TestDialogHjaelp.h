@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Tegnsaet.h"
+#include "ui/flade/Tegnsaet.h"
 
 namespace plotvik::test {
 

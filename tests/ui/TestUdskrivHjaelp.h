@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Udskrivning.h"
+#include "ui/graf/Udskrivning.h"
 
 namespace plotvik::test {
 

@@ -1,0 +1,360 @@
+// The keyboard input of a table sheet and the grids' own cell editing.
+// The input does not sit in a loop of its own: it waits for the next key as
+// any window waits for an event, so nothing spins while the student thinks,
+// and menus, buttons and clicks stay live. The grid, its edit box and the
+// "Målinger" box handle their own events and hand them to the sheet.
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "core/Brugerflade.h"
+#include "tabeller/Indtastning.h"
+#include "ui/ark/CelleModel.h"
+#include "ui/ark/TabelArk.h"
+#include "ui/ark/Tastatur.h"
+#include "ui/flade/Tegnsaet.h"
+
+using namespace plotvik;
+
+namespace {
+
+std::string Tal(int n) { return std::to_string(n); }
+
+// The geometry of table t as the input rules see it; table 0 is one row of values.
+TIndtastningsFelt Felt(const TProjekt& p, int t) {
+    TIndtastningsFelt f = IndtastningsFelt(p.Tabeller[t]);
+    if (t == 0) {
+        f.TabelType = 'S';
+        f.AntalRaekker = 2;
+        f.AntalSoejler = p.Tabeller[0].AntalVariable;
+    }
+    return f;
+}
+
+char Type(const TProjekt& p, int t) { return t == 0 ? 'S' : (p.Tabeller[t].TabelType == 'R' ? 'R' : 'S'); }
+
+}  // namespace
+
+namespace plotvik {
+
+int VirtuelTast(int q) {
+    switch (q) {
+        case Qt::Key_Tab: case Qt::Key_Backtab: return Tast::Tab;
+        case Qt::Key_Return: case Qt::Key_Enter: return Tast::Enter;
+        case Qt::Key_Escape: return Tast::Esc;
+        case Qt::Key_PageUp: return Tast::PageUp;
+        case Qt::Key_PageDown: return Tast::PageDown;
+        case Qt::Key_Up: return Tast::Op;
+        case Qt::Key_Down: return Tast::Ned;
+        default: return 0;
+    }
+}
+
+}  // namespace plotvik
+
+// ---------------------------------------------------------------- the controls' own events
+
+void TTabelGrid::mousePressEvent(QMouseEvent* e) {
+    if (KlikIGrid && KlikIGrid(e)) {
+        e->accept();
+        return;
+    }
+    QTableView::mousePressEvent(e);
+}
+
+void TTabelGrid::keyPressEvent(QKeyEvent* e) {
+    if (TastIGrid && TastIGrid(e)) {
+        e->accept();
+        return;
+    }
+    // A character written with AltGr opens the cell's editor as any typing
+    // does (the view itself takes a key with Ctrl and Alt for a command).
+    if (ErTekstTast(*e) && (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && state() != EditingState &&
+        edit(currentIndex(), AnyKeyPressed, e)) {
+        e->accept();
+        return;
+    }
+    QTableView::keyPressEvent(e);
+}
+
+void TTabelGrid::focusOutEvent(QFocusEvent* e) {
+    if (FokusMistet) FokusMistet();
+    QTableView::focusOutEvent(e);
+}
+
+bool TTabelFeltEdit::event(QEvent* e) {
+    // Navigation keys belong to the input, not to menu shortcuts nor, for Tab,
+    // to the focus chain.
+    if (e->type() == QEvent::ShortcutOverride) {
+        // With nothing of its own to undo, the box leaves Ctrl+Z and Ctrl+Y to
+        // the window: they undo and redo the cells typed before.
+        auto* k = static_cast<QKeyEvent*>(e);
+        const bool fortryd = k->matches(QKeySequence::Undo) && !isUndoAvailable();
+        const bool gentag = (k->matches(QKeySequence::Redo) || k->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y)) &&
+                            !isRedoAvailable();
+        if (fortryd || gentag) {
+            e->ignore();
+            return true;
+        }
+    }
+    const bool tast = e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride;
+    // With Ctrl or Alt held the key belongs to the window (Ctrl+Tab, Ctrl+Page Down: the next sheet).
+    const bool genvej = tast && (static_cast<QKeyEvent*>(e)->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const int vk = tast && !genvej ? VirtuelTast(static_cast<QKeyEvent*>(e)->key()) : 0;
+    if (vk != 0 && NavigationsTast) {
+        e->accept();
+        if (e->type() == QEvent::KeyPress) NavigationsTast(vk);
+        return true;
+    }
+    return QLineEdit::event(e);
+}
+
+void TTabelFeltEdit::focusOutEvent(QFocusEvent* e) {
+    if (FokusMistet) FokusMistet(e);
+    QLineEdit::focusOutEvent(e);
+}
+
+void TMaalingerSpinEdit::keyPressEvent(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && Enter) {
+        Enter();
+        return;
+    }
+    QSpinBox::keyPressEvent(e);
+}
+
+void TMaalingerSpinEdit::focusOutEvent(QFocusEvent* e) {
+    if (FokusMistet) FokusMistet(e);
+    QSpinBox::focusOutEvent(e);
+}
+
+TTabelArk::~TTabelArk() {
+    // The controls may still get events and send signals while they are
+    // destroyed after this sheet's own part; they must not call back into it.
+    for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
+    for (TTabelKontroller& k : k_) {
+        if (k.Grid) k.Grid->KlikIGrid = nullptr, k.Grid->TastIGrid = nullptr, k.Grid->FokusMistet = nullptr;
+        if (k.FeltEdit) k.FeltEdit->NavigationsTast = nullptr, k.FeltEdit->FokusMistet = nullptr;
+        if (k.AntalMaalingerSpinEdit) k.AntalMaalingerSpinEdit->Enter = nullptr, k.AntalMaalingerSpinEdit->FokusMistet = nullptr;
+        if (k.Model) k.Model->FriRedigering = nullptr, k.Model->Skriv = nullptr;
+    }
+}
+
+// ---------------------------------------------------------------- keyboard input
+
+void TTabelArk::SkrivCelle(int t, int v, int k, const std::string& tekst) {
+    if (SkrivCelleI) SkrivCelleI(t, v, k, tekst);
+    else p_.Tabeller[t].Celler.SaetCelle(tekst, v, k);
+}
+
+void TTabelArk::Trin(int t, const QString& navn, const std::function<void()>& handling) {
+    if (SomTrin) SomTrin(t, navn, handling);
+    else handling();
+}
+
+// Puts the table's edit box over grid cell (r, c), 1-based, with the cell's text.
+void TTabelArk::VisFeltEdit(int t, int r, int c) {
+    QTableView* g = k_[t].Grid;
+    const QModelIndex i = k_[t].Model->index(r - 1, c - 1);
+    g->scrollTo(i);
+    const QRect celle = g->visualRect(i);
+    int v = 0, k = 0;
+    MatrixCelle(Type(p_, t), r, c, v, k);
+    QLineEdit* e = k_[t].FeltEdit;
+    e->setGeometry(celle.adjusted(1, 1, -1, -1));
+    e->setText(TilQString(p_.Tabeller[t].Celler.HentCelle(v, k)));
+    e->show();
+    e->raise();
+    e->setFocus(Qt::OtherFocusReason);
+    e->selectAll();
+}
+
+// Takes the edit box's text into the cell and checks it (a step of the input).
+void TTabelArk::TagFeltTekst(int t) {
+    QLineEdit* e = k_[t].FeltEdit;
+    const int r = ind_.IndtastRaekke[t], c = ind_.IndtastSoejle[t];
+    const std::string tekst = Kort(FraQString(e->text()));
+    e->hide();
+    int v = 0, k = 0;
+    MatrixCelle(Type(p_, t), r, c, v, k);
+    SkrivCelle(t, v, k, tekst);
+    k_[t].Model->VisBlok(r - 1, r - 1, c - 1, c - 1);
+    if (tekst.empty()) return;
+    bool fejl = false;
+    const double x = TekstTilTal(tekst, fejl);
+    if (!fejl || !p_.KontrolAfInddata) {
+        Fejl = false;
+        if (t == 0 && c >= 1 && c <= MaksVariable) p_.KonstantVaerdi[c] = fejl ? 0 : x;
+    } else {
+        Fejl = false;
+        Flade().Bip();
+        Flade().Fejlboks("Fejl i Tallet: " + tekst + "\n\r" + "Tabel No: " + Tal(t) + " og " + Tal(v) +
+                         ". r\xE6kke og " + Tal(k) + " s\xF8jle");
+    }
+}
+
+void TTabelArk::IndtastTabel(int t, int r, int c) {
+    if (!Ejer(t)) return;
+    p_.AktivTabel = t;
+    ind_.AktuelRaekke = r - 1;
+    ind_.AktuelSoejle = c - 1;
+    if (FriRedigering(t)) {
+        ind_.AktuelRaekke = ind_.AktuelSoejle = -1;
+        ind_.IndtastningAktiv[t] = false;
+        k_[t].Grid->setCurrentIndex(k_[t].Model->index(r - 1, c - 1));
+        k_[t].Grid->setFocus();
+        return;
+    }
+    if (!ErInddataCelle(Felt(p_, t), r, c)) return;
+    ind_.IndtastningAktiv[t] = true;
+    ind_.SpringTil[t] = false;
+    ind_.TastAfsluttet[t] = false;
+    ind_.TastTrykket = false;
+    ind_.IndtastRaekke[t] = r;
+    ind_.IndtastSoejle[t] = c;
+    VisFeltEdit(t, r, c);
+}
+
+// A navigation key in the edit box: store the cell, then move by the rules.
+void TTabelArk::TastIFelt(int t, int tast) {
+    ind_.TastAfsluttet[t] = true;
+    ind_.TastTrykket = true;
+    ind_.SidsteTast = tast;
+    if (!ind_.IndtastningAktiv[t]) {
+        k_[t].FeltEdit->hide();
+        return;
+    }
+    TagFeltTekst(t);
+    if (!ind_.IndtastningAktiv[t]) return;  // a box shown meanwhile may have led elsewhere
+    const TFlytning n = FlytIndtastning(Felt(p_, t), ind_.IndtastRaekke[t], ind_.IndtastSoejle[t], tast);
+    if (n.Bip) Flade().Bip();
+    ind_.AktuelRaekke = n.Raekke - 1;
+    ind_.AktuelSoejle = n.Soejle - 1;
+    if (n.Slut) {
+        ind_.IndtastningAktiv[t] = false;
+        return;
+    }
+    ind_.IndtastRaekke[t] = n.Raekke;
+    ind_.IndtastSoejle[t] = n.Soejle;
+    ind_.TastAfsluttet[t] = false;
+    ind_.TastTrykket = false;
+    VisFeltEdit(t, n.Raekke, n.Soejle);
+}
+
+// The edit box lost the focus without a navigation key: keep what was typed.
+void TTabelArk::FeltForladt(int t) {
+    QLineEdit* e = k_[t].FeltEdit;
+    const int r = ind_.IndtastRaekke[t], c = ind_.IndtastSoejle[t];
+    int v = 0, k = 0;
+    MatrixCelle(Type(p_, t), r, c, v, k);
+    SkrivCelle(t, v, k, Kort(FraQString(e->text())));
+    e->hide();
+    k_[t].Model->VisBlok(r - 1, r - 1, c - 1, c - 1);
+    GemRedigeretCelle(t, r - 1, c - 1);
+}
+
+void TTabelArk::FeltFokusMistet(int t, QFocusEvent* fe) {
+    QLineEdit* edit = k_[t].FeltEdit;
+    if (!edit->isVisible() || !ind_.IndtastningAktiv[t]) return;
+    // A menu opened meanwhile (by the mouse or by its access key) lets the input wait.
+    if (fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason ||
+        fe->reason() == Qt::MenuBarFocusReason)
+        return;
+    // A click into the same grid is a jump, handled with the click.
+    if (QApplication::focusWidget() == k_[t].Grid) return;
+    FeltForladt(t);
+}
+
+bool TTabelArk::KlikIGrid(int t, QMouseEvent* me) {
+    if (me->button() != Qt::LeftButton) return false;
+    const QModelIndex i = k_[t].Grid->indexAt(me->position().toPoint());
+    if (!i.isValid()) return false;
+    const int aktiv = p_.AktivTabel;
+    if (t == aktiv) ind_.TastAfsluttet[t] = true;
+    else if (aktiv >= 0 && aktiv <= MaksTabeller && ind_.IndtastningAktiv[aktiv]) {
+        if (Ejer(aktiv)) StopIndtastning(aktiv);
+        else if (StopIndtastningI) StopIndtastningI(aktiv);
+    }
+    if (FriRedigering(t)) {
+        p_.AktivTabel = t;
+        ind_.AktuelRaekke = i.row();
+        ind_.AktuelSoejle = i.column();
+        return false;
+    }
+    const int r = i.row() + 1, c = i.column() + 1;
+    QLineEdit* edit = k_[t].FeltEdit;
+    if (!ErInddataCelle(Felt(p_, t), r, c)) {
+        if (ind_.IndtastningAktiv[t] && !edit->isHidden()) FeltForladt(t);
+        return true;
+    }
+    if (!ind_.IndtastningAktiv[t]) {
+        IndtastTabel(t, r, c);
+    } else {
+        // A jump: the cell being typed is taken as with Enter, then input goes on at the click.
+        ind_.SpringRaekke = r;
+        ind_.SpringSoejle = c;
+        ind_.SpringTil[t] = true;
+        ind_.SidsteTast = Tast::Enter;
+        if (!edit->isHidden()) TagFeltTekst(t);
+        ind_.SpringTil[t] = false;
+        if (ind_.IndtastningAktiv[t]) IndtastTabel(t, r, c);
+    }
+    return true;
+}
+
+// The keyboard's way into a grid whose input the program controls: Enter or
+// F2 starts the input at the current cell, or at the first input cell, as a
+// click there does.
+bool TTabelArk::TastIGrid(int t, QKeyEvent* e) {
+    if (FriRedigering(t) || ind_.IndtastningAktiv[t] || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter && e->key() != Qt::Key_F2) return false;
+    const TIndtastningsFelt f = Felt(p_, t);
+    const QModelIndex i = k_[t].Grid->currentIndex();
+    int r = Type(p_, t) == 'R' ? 1 : 2, c = Type(p_, t) == 'R' ? 2 : 1;
+    if (i.isValid() && ErInddataCelle(f, i.row() + 1, i.column() + 1)) r = i.row() + 1, c = i.column() + 1;
+    if (!ErInddataCelle(f, r, c)) return false;
+    IndtastTabel(t, r, c);
+    return true;
+}
+
+void TTabelArk::StopIndtastning(int t) {
+    if (!Ejer(t)) return;
+    if (k_[t].Grid) k_[t].Grid->GemAabenCelle();
+    QLineEdit* e = k_[t].FeltEdit;
+    if (ind_.IndtastningAktiv[t] && e && !e->isHidden()) {
+        const int r = ind_.IndtastRaekke[t], c = ind_.IndtastSoejle[t];
+        int v = 0, k = 0;
+        MatrixCelle(Type(p_, t), r, c, v, k);
+        SkrivCelle(t, v, k, Kort(FraQString(e->text())));
+        k_[t].Model->VisBlok(r - 1, r - 1, c - 1, c - 1);
+    }
+    ind_.IndtastningAktiv[t] = false;
+    ind_.SpringTil[t] = false;
+    if (e) e->hide();
+}
+
+void TTabelArk::GemRedigeretCelle(int t, int raekke, int soejle) {
+    if (!Ejer(t) || raekke < 0 || soejle < 0) return;
+    if (k_[t].Model->ErFastCelle(raekke, soejle)) return;
+    int v = 0, k = 0;
+    MatrixCelle(Type(p_, t), raekke + 1, soejle + 1, v, k);
+    TTabelDef& T = p_.Tabeller[t];
+    if (v < 1 || v > T.AntalVariable) return;
+    const std::string tekst = T.Celler.HentCelle(v, k);
+    ind_.AktuelRaekke = raekke;
+    ind_.AktuelSoejle = soejle;
+    if (tekst.empty()) return;
+    bool fejl = false;
+    const double x = TekstTilTal(tekst, fejl);
+    Fejl = fejl;
+    if (!fejl) {
+        if (t == 0 && soejle + 1 <= MaksVariable) p_.KonstantVaerdi[soejle + 1] = x;
+    } else {
+        VisFejl("Fejl i Tallet: \"" + tekst + "\"\n\rTabel No: " + Tal(t) + (Type(p_, t) == 'R' ? " og " : ": ") +
+                Tal(v) + ". r\xE6kke og " + Tal(k) + " s\xF8jle");
+    }
+    Fejl = false;
+}
