@@ -13,7 +13,10 @@ void NulstilProjekt(TProjekt& p) {
             v.Udtryk.clear();
             v.Enhed.clear();
             v.Art = TDefinitionsArt::Inddata;
+            v.UsikkerhedsArt = TUsikkerhedsArt::Ingen;
+            v.UsikkerhedsTekst.clear();
         }
+        for (auto& u : tabel.Usikkerheder) u.clear();
         tabel.Celler.Frigiv();
     }
     // 2. Counters.
@@ -62,6 +65,20 @@ void StartProjekt(TProjekt& p) {
     p.KontrolAfInddata = true;
     p.TekstFilNavn.clear();
     p.ProjektFilNavn.clear();
+}
+
+bool HarUsikkerhedsDefinition(const TTabelDef& t) {
+    for (int v = 1; v <= MinHel(MaxHel(t.AntalVariable, 0), MaksVariable); ++v)
+        if (t.Variable[v].UsikkerhedsArt != TUsikkerhedsArt::Ingen) return true;
+    return false;
+}
+
+std::string UsikkerhedsCelle(const TTabelDef& t, int v, int m) {
+    if (v < 1 || v > MaksVariable) return {};
+    const auto& u = t.Usikkerheder[v];
+    if (m < 1 || m >= static_cast<int>(u.size()) || !(u[m] >= 0 && u[m] <= 1e300)) return {};
+    const TVariabelDef& var = t.Variable[v];
+    return FormaterTal(var.Positioner > 0 ? var.Positioner : t.TabelBredde, var.Decimaler, u[m]);
 }
 
 void SaetTabelStoerrelse(TTabelDef& t) {

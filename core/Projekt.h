@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/PlotvikPtrArray.h"
 #include "core/PlotvikTyper.h"
@@ -19,11 +20,20 @@ constexpr int MaksIndgange = 32767;
 
 enum class TDefinitionsArt { Tal, Inddata, Udtryk };
 
+// How the uncertainty of a measured quantity is given: not at all, as one
+// value for every measurement, as a percentage of each value, or as the
+// values of another input variable of the same table (one per measurement).
+enum class TUsikkerhedsArt : char { Ingen = 0, Absolut = 'A', Relativ = 'R', Soejle = 'S' };
+
 struct TVariabelDef {
     std::string Definition, Navn, Enhed;
     TDefinitionsArt Art = TDefinitionsArt::Inddata;
     std::string Udtryk;
     int Positioner = 0, Decimaler = 0;
+    // Input variables and constants: the number ("0,01"), the percentage
+    // ("2") or the name of the variable holding the uncertainties.
+    TUsikkerhedsArt UsikkerhedsArt = TUsikkerhedsArt::Ingen;
+    std::string UsikkerhedsTekst;
 };
 // A constant has the shape of a variable; its value text is cell (i, 2) of
 // table 0 and its value KonstantVaerdi[i].
@@ -54,6 +64,10 @@ struct TTabelDef {
     // The table has been defined (its definition sequence exists): set by a
     // "tabel" line, for table 0 by constant 1.
     bool Defineret = false;
+    // The standard uncertainty of every value, [variable][measurement 1..n],
+    // as the last computation found it; empty for a variable without one.
+    // For the constants table, [constant][1].
+    std::array<std::vector<double>, 23> Usikkerheder{};
 };
 
 struct TProjekt {
@@ -72,6 +86,12 @@ void NulstilProjekt(TProjekt& p);
 // The model as the main window sets it up at start: every graph on sheet
 // 1, no mean/variance rows, then NulstilProjekt and the start defaults.
 void StartProjekt(TProjekt& p);
+
+// True when some variable of the table (or constant, for table 0) has an uncertainty given.
+bool HarUsikkerhedsDefinition(const TTabelDef& t);
+// The uncertainty of variable v in measurement m as the grid's "\xB1" column shows
+// it (formatted as the value is); empty when there is none.
+std::string UsikkerhedsCelle(const TTabelDef& t, int v, int m);
 
 // "R": a row per variable; "S": a column per variable (rule kept whenever AntalIndgange changes).
 void SaetTabelStoerrelse(TTabelDef& t);

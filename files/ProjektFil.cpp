@@ -19,6 +19,13 @@ namespace plotvik {
 
 namespace {
 
+const std::string UsikkerhedsOverskrift = "Usikkerheder ";
+
+void GlemUsikkerhed(TVariabelDef& v) {
+    v.UsikkerhedsArt = TUsikkerhedsArt::Ingen;
+    v.UsikkerhedsTekst.clear();
+}
+
 // Two significant digits; an exact tie goes away from zero.
 std::string ToCifre(double x) {
     char buf[64];
@@ -34,6 +41,29 @@ std::string ToCifre(double x) {
     if (tie) x = std::nextafter(x, x > 0 ? HUGE_VAL : -HUGE_VAL);
     std::snprintf(buf, sizeof buf, "%.1E", x);
     return buf;
+}
+
+// The uncertainties follow the last table, only when some variable or
+// constant has one: a project without them is the file it always was. One
+// line "Usikkerheder <count>", then per quantity "<table> <variable> <kind> <text>"
+// (table 0 holds the constants).
+template <class Linie>
+void SkrivUsikkerheder(const TProjekt& p, int antalTabeller, Linie& linie) {
+    std::vector<std::string> linier;
+    for (int t = 0; t <= antalTabeller; ++t) {
+        const auto& tabel = p.Tabeller[t];
+        const int v = t == 0 ? MinHel(MaxHel(p.AntalKonstanter, 0), MaksVariable)
+                             : MinHel(MaxHel(tabel.AntalVariable, 0), MaksVariable);
+        for (int i = 1; i <= v; ++i) {
+            const auto& var = tabel.Variable[i];
+            if (var.UsikkerhedsArt == TUsikkerhedsArt::Ingen) continue;
+            linier.push_back(std::to_string(t) + " " + std::to_string(i) + " " +
+                             static_cast<char>(var.UsikkerhedsArt) + " " + var.UsikkerhedsTekst);
+        }
+    }
+    if (linier.empty()) return;
+    linie(UsikkerhedsOverskrift + std::to_string(linier.size()));
+    for (const auto& l : linier) linie(l);
 }
 
 }  // namespace
@@ -104,6 +134,7 @@ std::string ProjektFilIndhold(const TProjekt& p) {
             }
         }
     }
+    SkrivUsikkerheder(p, n, linie);
     return ud;
 }
 
@@ -177,6 +208,38 @@ struct TProjektLaeser {
     }
 };
 
+// The uncertainties after the last table (see SkrivUsikkerheder); a file
+// without them ends before.
+void LaesUsikkerheder(TProjekt& p, TProjektLaeser& f) {
+    if (f.Slut() || !f.linier[f.naeste].starts_with(UsikkerhedsOverskrift)) return;
+    std::string s;
+    f.Linie(s, LangLaengde);
+    std::istringstream hoved(s.substr(UsikkerhedsOverskrift.size()));
+    long antal = 0;
+    if (!TProjektLaeser::Heltal(hoved, antal) || antal < 0 || antal > (MaksTabeller + 1) * MaksVariable) {
+        f.Fejl_("antallet af usikkerheder mangler");
+        return;
+    }
+    for (long i = 0; i < antal && f.Linie(s, LangLaengde); ++i) {
+        std::istringstream ind(s);
+        long t = -1, v = 0;
+        std::string art;
+        const bool felter = TProjektLaeser::Heltal(ind, t) && TProjektLaeser::Heltal(ind, v) && (ind >> art);
+        const int antalVariable = t == 0 ? p.AntalKonstanter : t >= 1 && t <= p.AntalTabeller ? p.Tabeller[t].AntalVariable : 0;
+        if (!felter || v < 1 || v > MinHel(antalVariable, MaksVariable) || art.size() != 1 ||
+            (art[0] != 'A' && art[0] != 'R' && art[0] != 'S')) {
+            f.Fejl_("en usikkerhed skal beskrives af tabel, variabel, art (A, R eller S) og v\xE6rdi");
+            return;
+        }
+        std::string tekst;
+        std::getline(ind, tekst);
+        if (!tekst.empty() && tekst[0] == ' ') tekst.erase(0, 1);
+        auto& var = p.Tabeller[t].Variable[v];
+        var.UsikkerhedsArt = static_cast<TUsikkerhedsArt>(art[0]);
+        var.UsikkerhedsTekst = tekst;
+    }
+}
+
 }  // namespace
 
 std::string LaesProjektTekst(TProjekt& p, const std::string& indhold) {
@@ -191,7 +254,10 @@ std::string LaesProjektTekst(TProjekt& p, const std::string& indhold) {
         auto& t0 = p.Tabeller[0];
         t0.AntalVariable = static_cast<int>(k);
         if (k != 0) {
-            for (auto& v : t0.Variable) v.Definition.clear();
+            for (auto& v : t0.Variable) {
+                v.Definition.clear();
+                GlemUsikkerhed(v);
+            }
             t0.Defineret = true;
             t0.TabelType = 'S';
             t0.AntalInddata = static_cast<int>(k);
@@ -218,7 +284,10 @@ std::string LaesProjektTekst(TProjekt& p, const std::string& indhold) {
             tabel.AntalVariable = static_cast<int>(v);
             tabel.AntalIndgange = static_cast<int>(r);
             tabel.TabelBredde = static_cast<int>(w);
-            for (auto& var : tabel.Variable) var.Definition.clear();
+            for (auto& var : tabel.Variable) {
+                var.Definition.clear();
+                GlemUsikkerhed(var);
+            }
             tabel.Defineret = true;
             for (int i = 1; i <= v; ++i)
                 if (f.Linie(s, LangLaengde)) tabel.Variable[i].Definition = s;
@@ -255,6 +324,7 @@ std::string LaesProjektTekst(TProjekt& p, const std::string& indhold) {
             }
         }
     }
+    LaesUsikkerheder(p, f);
     return f.fejl;
 }
 

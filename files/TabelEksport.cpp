@@ -36,6 +36,8 @@ void SkrivFelt(std::string& ud, const std::string& cp1252, char sep) {
 
 }  // namespace
 
+std::string UsikkerhedsOverskrift(const std::string& overskrift) { return "\xB1 " + overskrift; }
+
 std::string TabelSomCsv(const TProjekt& p, int tabel, const TEksportValg& valg) {
     std::string ud;
     if (tabel < 0 || tabel > MaksTabeller) return ud;
@@ -51,6 +53,11 @@ std::string TabelSomCsv(const TProjekt& p, int tabel, const TEksportValg& valg) 
             if (v > 1) ud += sep;
             const std::string& celle = t.Celler.Celle(v, k);
             SkrivFelt(ud, k == 1 ? celle : MedDecimalTegn(celle, dec), sep);
+            if (valg.MedUsikkerheder && tabel != 0 && !t.Usikkerheder[v].empty()) {
+                ud += sep;
+                SkrivFelt(ud, k == 1 ? UsikkerhedsOverskrift(celle) : MedDecimalTegn(UsikkerhedsCelle(t, v, k - 1), dec),
+                          sep);
+            }
         }
         ud += "\r\n";
     }

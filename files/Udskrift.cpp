@@ -2,6 +2,9 @@
 #include "files/Udskrift.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "files/TabelEksport.h"
 
 namespace plotvik {
 
@@ -53,6 +56,13 @@ std::vector<std::string> TabelBlokke(const TProjekt& p, int tabel) {
     const TTabelDef& t = p.Tabeller[tabel];
     // A table read from a hand-made file may claim more than the model holds.
     int antalVariable = std::clamp(t.AntalVariable, 0, MaksVariable);
+    // The printed variables: each one, followed by its uncertainties when it has them.
+    std::vector<std::pair<int, bool>> printet;
+    for (int v = 1; v <= antalVariable; ++v) {
+        printet.push_back({v, false});
+        if (tabel != 0 && !t.Usikkerheder[v].empty()) printet.push_back({v, true});
+    }
+    antalVariable = static_cast<int>(printet.size());
     int antalKolonner = std::clamp(t.AntalIndgange, 0, MaksIndgange) + 1;
     int w = std::max(0, t.TabelBredde);
     bool raekke = t.TabelType == 'R';
@@ -61,7 +71,10 @@ std::vector<std::string> TabelBlokke(const TProjekt& p, int tabel) {
     if (printedeSoejler < 1 || printedeLinier < 1) return ud;
 
     auto celle = [&](int linje, int soejle) -> std::string {
-        return raekke ? t.Celler.HentCelle(linje, soejle) : t.Celler.HentCelle(soejle, linje);
+        const int var = raekke ? linje : soejle, k = raekke ? soejle : linje;
+        const auto [v, u] = printet[static_cast<std::size_t>(var - 1)];
+        if (!u) return t.Celler.HentCelle(v, k);
+        return k == 1 ? UsikkerhedsOverskrift(t.Celler.HentCelle(v, 1)) : UsikkerhedsCelle(t, v, k - 1);
     };
     int cpb = SoejlerPrBlok(w);
     for (int fra = 1; fra <= printedeSoejler; fra += cpb)

@@ -33,6 +33,8 @@ struct TGrafArk {
     std::vector<std::string> Resultater;  // GrafResultater<s>ListBox
     bool LogX = false, LogY = false;      // LogX<s>CheckBox, LogY<s>CheckBox: logarithmic axes
     bool Residualer = false;              // Residualer<s>CheckBox: the fit's residuals under the graph
+    // Error bars of the points' uncertainties, along x and along y.
+    bool FejlstaengerX = false, FejlstaengerY = false;
 };
 
 // The function text and domain last used for a table on a sheet.

@@ -15,6 +15,7 @@
 #include "graphs/Rastrering.h"
 #include "graphs/Residualer.h"
 #include "graphs/Statistik.h"
+#include "graphs/Usikkerhed.h"
 #include "interpreter/PlotvikInterprete.h"
 
 namespace plotvik {
@@ -208,7 +209,24 @@ TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt
     const int n = res.n, N = res.N;
 
     if (!vaerktoej) TegnMarkoerer(g, l, PunktType(ark), punkter);
+    // The uncertainties belong to the pass's own points only.
+    const bool egne = punkter.data() == tt.Punkter.data();
+    const std::span<const double> ux =
+        egne && tt.UsikkerhedX.size() == punkter.size() ? std::span<const double>(tt.UsikkerhedX) : std::span<const double>();
+    const std::span<const double> uy =
+        egne && tt.UsikkerhedY.size() == punkter.size() ? std::span<const double>(tt.UsikkerhedY) : std::span<const double>();
+    if (!vaerktoej && (ark.FejlstaengerX || ark.FejlstaengerY))
+        TegnFejlstaenger(g, l, punkter, ark.FejlstaengerX ? ux : std::span<const double>(),
+                         ark.FejlstaengerY ? uy : std::span<const double>());
     if (ark.TegnKunPunkter) return res;
+    const bool vaegtet = !uy.empty();
+    if (vaegtet && !tt.VaegtFejl.empty() &&
+        (graf.GrafType == 'R' || graf.GrafType == 'P' || graf.GrafType == 'M')) {
+        // No fit rather than one that silently leaves a point out.
+        Flade().Fejlboks(tt.VaegtFejl);
+        tt.Fit = res;
+        return res;
+    }
 
     const bool statistik = p.Tabeller[t].Statistik[s];
     switch (graf.GrafType) {
@@ -223,7 +241,18 @@ TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt
         }
         case 'P': {
             if (graf.PolGrad < 0 || graf.PolGrad >= n) break;
-            res.Koefficienter = PolynomiumsFit(punkter, graf.PolGrad);
+            TFitResultat vf;
+            if (vaegtet) {
+                vf = VaegtetPolynomiumsFit(punkter, uy, MinHel(graf.PolGrad, 10));
+                if (!vf.Ok) {
+                    Flade().Fejlboks(vf.Besked);
+                    break;
+                }
+                res.Koefficienter.clear();
+                for (const TParameter& c : vf.Parametre) res.Koefficienter.push_back(c.Vaerdi);
+            } else {
+                res.Koefficienter = PolynomiumsFit(punkter, graf.PolGrad);
+            }
             res.Beregnet = true;
             if (vaerktoej) {
                 res.Svarer = true;
@@ -237,12 +266,20 @@ TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt
                 ark.Resultater.push_back("P[" + std::to_string(i) + "]=" + Tal(res.Koefficienter[i]));
             ListPolynomiumsStatistik(ark.Resultater, statistik, punkter, res.Koefficienter,
                                      graf.PolGrad);
-            ListPolynomiumsUsikkerhed(ark.Resultater, statistik, punkter, graf.PolGrad, ark.XAkse, ark.YAkse);
+            if (vaegtet) ListPolynomiumsUsikkerhed(ark.Resultater, punkter, uy, graf.PolGrad, ark.XAkse, ark.YAkse);
+            else ListPolynomiumsUsikkerhed(ark.Resultater, statistik, punkter, graf.PolGrad, ark.XAkse, ark.YAkse);
             break;
         }
         case 'R': {
             bool fejl = false;
-            const TLinie linie = LinRegression(punkter, fejl);
+            TLinie linie{};
+            if (vaegtet) {
+                const TFitResultat vf = VaegtetLinRegression(punkter, uy);
+                fejl = !vf.Ok;
+                if (vf.Ok) linie = {vf.Parametre[1].Vaerdi, vf.Parametre[0].Vaerdi};
+            } else {
+                linie = LinRegression(punkter, fejl);
+            }
             if (fejl) {
                 Flade().Fejlboks(RegressionsFejl);
                 break;
@@ -266,7 +303,8 @@ TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt
                                      (linie.a >= 0 ? " + " : " ") + Tal(linie.a));
             if (!vaerktoej) {
                 ListRegressionsStatistik(ark.Resultater, statistik, punkter, linie);
-                ListRegressionsUsikkerhed(ark.Resultater, statistik, punkter, ark.XAkse, ark.YAkse);
+                if (vaegtet) ListRegressionsUsikkerhed(ark.Resultater, punkter, uy, ark.XAkse, ark.YAkse);
+                else ListRegressionsUsikkerhed(ark.Resultater, statistik, punkter, ark.XAkse, ark.YAkse);
             }
             break;
         }
@@ -289,7 +327,7 @@ TTegnetFit TegnPunkterOgFit(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt
         }
         case 'M': {
             // The model fit answers no tool: it draws and lists as without one.
-            res.Beregnet = TegnModelFit(p, graf, ark, g, l, punkter, N).Ok;
+            res.Beregnet = TegnModelFit(p, graf, ark, g, l, punkter, N, uy).Ok;
             break;
         }
         case 'S':
@@ -337,6 +375,9 @@ TTegnetFit TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, i
     TTabelDef& tabel = p.Tabeller[t];
     const TGrafDef& graf = tabel.Grafer[k];
     tt.Punkter.clear();
+    tt.UsikkerhedX.clear();
+    tt.UsikkerhedY.clear();
+    tt.VaegtFejl.clear();
 
     tt.FourierTabel[t] = false;
     for (int v = tabel.AntalInddata + 1; v <= tabel.AntalVariable && v <= MaksVariable; ++v) {
@@ -376,9 +417,26 @@ TTegnetFit TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, i
             tt.Fit = TTegnetFit{};
             return tt.Fit;
         }
+        const std::vector<double> ux = AkseUsikkerheder(p, graf.XGraf, t, n);
+        const std::vector<double> uy = AkseUsikkerheder(p, graf.YGraf, t, n);
+        std::vector<double> raekkefoelge;
+        if (!ux.empty() || !uy.empty()) {
+            // The same sort once more over the measurement numbers: where each point came from.
+            std::vector<double> x(X);
+            raekkefoelge.assign(MaksPunkter + 1, 0.0);
+            for (int i = 1; i <= n; ++i) raekkefoelge[std::size_t(i)] = i;
+            SorterPar(n, x.data(), raekkefoelge.data());
+            for (int m = 1; m <= n && !uy.empty() && tt.VaegtFejl.empty(); ++m)
+                if (!(uy[std::size_t(m)] > 0)) tt.VaegtFejl = NulUsikkerhedBesked(Kort(graf.YGraf), uy[std::size_t(m)], m);
+        }
         SorterPar(n, X.data(), Y.data());
         tt.Punkter.reserve(n);
         for (int i = 1; i <= n; ++i) tt.Punkter.push_back({X[i], Y[i]});
+        for (int i = 1; i <= n && !raekkefoelge.empty(); ++i) {
+            const auto m = std::size_t(raekkefoelge[std::size_t(i)]);
+            if (!ux.empty()) tt.UsikkerhedX.push_back(ux[m]);
+            if (!uy.empty()) tt.UsikkerhedY.push_back(uy[m]);
+        }
     }
 
     ForberedArk(p, arkene, tt, t, k, vaerktoej != nullptr);

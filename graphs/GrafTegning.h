@@ -82,6 +82,13 @@ struct TTegneTilstand {
     std::function<void(TProjekt&, int, int)> BeregnFourier;
     // TegnFourierGraf(p, arkene, tilstand, t, k): the spectrum of graph k, sheet already prepared.
     std::function<void(TProjekt&, TGrafArkene&, TTegneTilstand&, int, int)> TegnFourierGraf;
+
+    // The uncertainties of the last pass's points, in their order; empty when
+    // no quantity of the axis has one. With y uncertainties the regression
+    // line, the polynomial and the model fit are weighted by 1/u^2.
+    std::vector<double> UsikkerhedX, UsikkerhedY;
+    // Why the points cannot weight a fit (a zero uncertainty); empty when they can.
+    std::string VaegtFejl;
 };
 
 // "Tegn graf" on sheet `ark` (1..3): picks the graph of the active table,

@@ -29,6 +29,8 @@ struct TFitData {
     const TModel* Model;
     std::span<const TPunkt> Punkter;
     int p;
+    // 1/u per point for a weighted fit; empty for the plain one.
+    std::vector<double> Vaegt = {};
 };
 
 // During the search the model runs in double precision; the results at the
@@ -43,7 +45,9 @@ int Residualer(const gsl_vector* x, void* data, gsl_vector* f) {
     for (std::size_t i = 0; i < d.Punkter.size(); ++i) {
         pladser[0] = d.Punkter[i].x;
         double y = 0;
-        gsl_vector_set(f, i, Vaerdi(d, pladser, y) ? y - d.Punkter[i].y : Straf);
+        const bool ok = Vaerdi(d, pladser, y);
+        if (d.Vaegt.empty()) gsl_vector_set(f, i, ok ? y - d.Punkter[i].y : Straf);
+        else gsl_vector_set(f, i, ok ? (y - d.Punkter[i].y) * d.Vaegt[i] : Straf);
     }
     return GSL_SUCCESS;
 }
@@ -82,7 +86,8 @@ int Jacobi(const gsl_vector* x, void* data, gsl_matrix* J) {
     for (std::size_t i = 0; i < d.Punkter.size(); ++i) {
         pladser[0] = d.Punkter[i].x;
         JacobiRaekke(d, pladser, raekke);
-        for (int j = 0; j < d.p; ++j) gsl_matrix_set(J, i, std::size_t(j), raekke[j]);
+        const double w = d.Vaegt.empty() ? 1.0 : d.Vaegt[i];
+        for (int j = 0; j < d.p; ++j) gsl_matrix_set(J, i, std::size_t(j), d.Vaegt.empty() ? raekke[j] : raekke[j] * w);
     }
     return GSL_SUCCESS;
 }
@@ -206,7 +211,14 @@ TFitResultat ModelFit(const std::string& model, const std::string& xNavn, std::s
 
 TFitResultat ModelFit(const std::string& model, const std::string& xNavn, std::span<const TPunkt> punkter,
                       std::span<const TParameter> start, std::span<const TParameter> konstanter) {
+    return ModelFit(model, xNavn, punkter, start, konstanter, {});
+}
+
+TFitResultat ModelFit(const std::string& model, const std::string& xNavn, std::span<const TPunkt> punkter,
+                      std::span<const TParameter> start, std::span<const TParameter> konstanter,
+                      std::span<const double> u) {
     TFitResultat r;
+    const bool vaegtet = !u.empty();
     auto m = LaesModel(model, xNavn, start, konstanter, r.Besked);
     if (!m) return r;
     const int p = int(m->Parametre.size()), n = int(punkter.size());
@@ -242,6 +254,13 @@ TFitResultat ModelFit(const std::string& model, const std::string& xNavn, std::s
     }
 
     TFitData d{&*m, punkter, p};
+    if (vaegtet) {
+        if (u.size() != punkter.size()) {
+            r.Besked = "Der skal være en usikkerhed til hvert datapunkt";
+            return r;
+        }
+        for (double ui : u) d.Vaegt.push_back(1 / ui);
+    }
     TGslFejlHaandtering gsl;
     const int foerste = IkkeBeregnelig(d, v0);
     const std::vector<TMetode> metoder = {
@@ -254,7 +273,8 @@ TFitResultat ModelFit(const std::string& model, const std::string& xNavn, std::s
         {gsl_multifit_nlinear_trs_lm, gsl_multifit_nlinear_scale_marquardt},
     };
     double skala = 0;
-    for (const TPunkt& pk : punkter) skala += pk.y * pk.y;
+    for (std::size_t i = 0; i < punkter.size(); ++i)
+        skala += vaegtet ? punkter[i].y * punkter[i].y * d.Vaegt[i] * d.Vaegt[i] : punkter[i].y * punkter[i].y;
 
     std::vector<TKoersel> koersler;
     koersler.reserve(starter.size() * metoder.size());
@@ -306,7 +326,7 @@ TFitResultat ModelFit(const std::string& model, const std::string& xNavn, std::s
     double pladser[MaksModelParametre + 1];
     double raekke[MaksModelParametre];
     for (int j = 0; j < p; ++j) pladser[j + 1] = x[std::size_t(j)];
-    Reel rss = 0, sy = 0;
+    Reel rss = 0, sy = 0, chi2 = 0;
     std::vector<Reel> residualer(std::size_t(n), 0);
     for (int i = 0; i < n; ++i) {
         pladser[0] = punkter[std::size_t(i)].x;
@@ -318,6 +338,13 @@ TFitResultat ModelFit(const std::string& model, const std::string& xNavn, std::s
         sy += punkter[std::size_t(i)].y;
         JacobiRaekke(d, pladser, raekke);
         for (int j = 0; j < p; ++j) J[std::size_t(i) * std::size_t(p) + std::size_t(j)] = raekke[j];
+        if (vaegtet) {
+            // The weighted problem: residual and row in units of the point's uncertainty.
+            const Reel w = d.Vaegt[std::size_t(i)];
+            residualer[std::size_t(i)] = res * w;
+            chi2 += res * w * res * w;
+            for (int j = 0; j < p; ++j) J[std::size_t(i) * std::size_t(p) + std::size_t(j)] *= w;
+        }
     }
     // The Gauss-Newton step left at the solution: at a minimum it is nothing
     // beside the uncertainties; a parameter running off to infinity (a model
@@ -327,7 +354,7 @@ TFitResultat ModelFit(const std::string& model, const std::string& xNavn, std::s
         r.Besked = SingulaerBesked;
         return r;
     }
-    const Reel s2Proeve = n > p ? rss / (n - p) : 0;
+    const Reel s2Proeve = n > p ? (vaegtet ? chi2 : rss) / (n - p) : 0;
     for (int j = 0; j < p; ++j) {
         const Reel sd = std::sqrt(std::fabs(s2Proeve * k[std::size_t(j) * std::size_t(p) + std::size_t(j)]));
         if (!(std::fabs(c[std::size_t(j)]) <= 1e-3L * sd + 1e-9L * std::fabs(Reel(x[std::size_t(j)])) + 1e-300L)) {
@@ -348,6 +375,18 @@ TFitResultat ModelFit(const std::string& model, const std::string& xNavn, std::s
         r.Parametre[std::size_t(j)].Vaerdi = x[std::size_t(j)];
         r.Parametre[std::size_t(j)].Usikkerhed =
             r.UsikkerhedKendt ? double(std::sqrt(std::fabs(s2 * k[std::size_t(j) * std::size_t(p) + std::size_t(j)]))) : 0.0;
+    }
+    if (vaegtet) {
+        // Known uncertainties of y: the covariance is (J^T W J)^-1 itself.
+        r.Vaegtet = true;
+        r.Chi2 = double(chi2);
+        r.Frihedsgrader = n - p;
+        r.ReduceretChi2 = n > p ? double(chi2 / (n - p)) : 0.0;
+        r.UsikkerhedKendt = true;
+        r.Besked.clear();
+        for (int j = 0; j < p; ++j)
+            r.Parametre[std::size_t(j)].Usikkerhed =
+                double(std::sqrt(std::fabs(k[std::size_t(j) * std::size_t(p) + std::size_t(j)])));
     }
     return r;
 }

@@ -21,6 +21,12 @@ struct TFitResultat {
     double RSS = 0, s = 0, R2 = 0;       // residual sum of squares, residual standard deviation, R^2
     bool UsikkerhedKendt = false;        // false when no degrees of freedom are left (Besked says why)
     int Iterationer = 0;
+    // A fit weighted by 1/u^2: chi^2 (the weighted residual sum of squares), chi^2
+    // per degree of freedom and the degrees of freedom n - p; the uncertainties
+    // are then those of the weighted covariance, unscaled.
+    bool Vaegtet = false;
+    double Chi2 = 0, ReduceretChi2 = 0;
+    int Frihedsgrader = 0;
 };
 // y = model(x), with x named xNavn (an "x" in a model whose xNavn is "t" is a parameter like any other
 // name); blanks in the model are ignored. start gives names and start values; a parameter found in
@@ -36,6 +42,11 @@ TFitResultat PolynomiumsFitMedUsikkerhed(std::span<const TPunkt> punkter, int gr
 TFitResultat ModelFit(const std::string& model, const std::string& xNavn,
                       std::span<const TPunkt> punkter, std::span<const TParameter> start,
                       std::span<const TParameter> konstanter);
+
+// The same weighted: u holds one uncertainty of y per point, all > 0.
+TFitResultat ModelFit(const std::string& model, const std::string& xNavn,
+                      std::span<const TPunkt> punkter, std::span<const TParameter> start,
+                      std::span<const TParameter> konstanter, std::span<const double> u);
 
 // The messages of the fits.
 extern const char* const IkkeKonvergeretBesked;   // no convergence

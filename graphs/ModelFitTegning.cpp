@@ -1,5 +1,6 @@
 // The model fit on a graph sheet and the uncertainty lines of the described fits.
 #include "graphs/ModelFitTegning.h"
+#include "graphs/Usikkerhed.h"
 
 #include <cmath>
 
@@ -59,7 +60,8 @@ void ListLineaer(std::vector<std::string>& linjer, const TFitResultat& r, std::s
 
 }  // namespace
 
-TFitResultat ModelFitAfGraf(const TProjekt& p, const TGrafDef& graf, std::span<const TPunkt> punkter) {
+TFitResultat ModelFitAfGraf(const TProjekt& p, const TGrafDef& graf, std::span<const TPunkt> punkter,
+                            std::span<const double> u) {
     std::vector<TParameter> start;
     const std::vector<TParameter> konstanter = Konstanter(p);
     std::string besked;
@@ -76,15 +78,16 @@ TFitResultat ModelFitAfGraf(const TProjekt& p, const TGrafDef& graf, std::span<c
                    std::to_string(MaksGrafModelParametre) + " kan fittes p\xE5 et grafark";
         return r;
     }
+    if (!u.empty()) return ModelFit(graf.Model, xNavn, punkter, start, konstanter, u);
     return ModelFit(graf.Model, xNavn, punkter, start, konstanter);
 }
 
 TFitResultat TegnModelFit(const TProjekt& p, const TGrafDef& graf, TGrafArk& ark, TBilledGrafik& g, Laerred& l,
-                          std::span<const TPunkt> punkter, int N) {
+                          std::span<const TPunkt> punkter, int N, std::span<const double> u) {
     TFitResultat r;
     {
         Timeglas timeglas;
-        r = ModelFitAfGraf(p, graf, punkter);
+        r = ModelFitAfGraf(p, graf, punkter, u);
     }
     if (!ark.BeholdGraf) ark.Resultater.clear();
     ark.Resultater.push_back("Modelfit:");
@@ -115,6 +118,7 @@ TFitResultat TegnModelFit(const TProjekt& p, const TGrafDef& graf, TGrafArk& ark
     ark.Resultater.push_back("s = " + Tal(r.s));
     ark.Resultater.push_back("R\xB2 = " + FjernMellemrum(FormaterTal(10, 6, r.R2)));
     ark.Resultater.push_back("Iterationer: " + std::to_string(r.Iterationer));
+    ListVaegtning(ark.Resultater, r);
     return r;
 }
 
@@ -123,6 +127,50 @@ void ListRegressionsUsikkerhed(std::vector<std::string>& linjer, bool statistik,
     if (!statistik) return;
     ListLineaer(linjer, LinRegressionMedUsikkerhed(punkter), punkter.size(), 2, {"a", "b"},
                 yAkse + " = a*" + xAkse + " + b");
+}
+
+namespace {
+
+// Where each coefficient of the polynomial of degree d stands, and its name.
+std::string PolynomiumsForm(int d, const std::string& xAkse, const std::string& yAkse,
+                            std::vector<std::string>& navne) {
+    std::string form = yAkse + " =";
+    for (int i = 0; i <= d; ++i) {
+        navne.push_back("P[" + std::to_string(i) + "]");
+        form += (i == 0 ? " " : " + ") + navne.back();
+        if (i >= 1) form += "*" + xAkse;
+        if (i >= 2) form += "^" + std::to_string(i);
+    }
+    return form;
+}
+
+void ListVaegtetLineaer(std::vector<std::string>& linjer, const TFitResultat& r,
+                        const std::vector<std::string>& navne, const std::string& form) {
+    if (!r.Ok) {
+        linjer.push_back(r.Besked);
+        return;
+    }
+    linjer.push_back(form);
+    for (std::size_t i = 0; i < r.Parametre.size() && i < navne.size(); ++i)
+        linjer.push_back(MedUsikkerhed(navne[i], r.Parametre[i].Vaerdi, r.Parametre[i].Usikkerhed));
+    ListVaegtning(linjer, r);
+}
+
+}  // namespace
+
+void ListRegressionsUsikkerhed(std::vector<std::string>& linjer, std::span<const TPunkt> punkter,
+                               std::span<const double> u, const std::string& xAkse, const std::string& yAkse) {
+    ListVaegtetLineaer(linjer, VaegtetLinRegression(punkter, u), {"a", "b"}, yAkse + " = a*" + xAkse + " + b");
+}
+
+void ListPolynomiumsUsikkerhed(std::vector<std::string>& linjer, std::span<const TPunkt> punkter,
+                               std::span<const double> u, int grad, const std::string& xAkse,
+                               const std::string& yAkse) {
+    if (grad < 0) return;
+    const int d = std::min(grad, 10);
+    std::vector<std::string> navne;
+    const std::string form = PolynomiumsForm(d, xAkse, yAkse, navne);
+    ListVaegtetLineaer(linjer, VaegtetPolynomiumsFit(punkter, u, d), navne, form);
 }
 
 void ListPolynomiumsUsikkerhed(std::vector<std::string>& linjer, bool statistik, std::span<const TPunkt> punkter,

@@ -16,12 +16,13 @@ namespace plotvik {
 // The model fit of graph `graf` of the project: start values from the graph,
 // the project's constants with their values, the x variable named by the
 // graph's x axis (a plain name; "x" when the axis is an expression).
-TFitResultat ModelFitAfGraf(const TProjekt& p, const TGrafDef& graf, std::span<const TPunkt> punkter);
+TFitResultat ModelFitAfGraf(const TProjekt& p, const TGrafDef& graf, std::span<const TPunkt> punkter,
+                            std::span<const double> u = {});
 
 // Fits, draws the curve over the graph's x range in N steps and lists the
 // result; a fit that fails shows its message and draws and lists no number.
 TFitResultat TegnModelFit(const TProjekt& p, const TGrafDef& graf, TGrafArk& ark, TBilledGrafik& g,
-                          Laerred& l, std::span<const TPunkt> punkter, int N);
+                          Laerred& l, std::span<const TPunkt> punkter, int N, std::span<const double> u = {});
 
 // The uncertainty lines of the regression line: first "<y> = a*<x> + b"
 // with the axes' texts, then "a = v ± u" (the slope) and "b = v ± u" (the
@@ -34,5 +35,14 @@ void ListRegressionsUsikkerhed(std::vector<std::string>& linjer, bool statistik,
 void ListPolynomiumsUsikkerhed(std::vector<std::string>& linjer, bool statistik,
                                std::span<const TPunkt> punkter, int grad, const std::string& xAkse = "x",
                                const std::string& yAkse = "y");
+
+// The weighted fits (u: the points' y uncertainties): the same lines with
+// the weighted uncertainties, then chi^2, its reduced value and the degrees
+// of freedom; listed whether or not "Statistik" is checked.
+void ListRegressionsUsikkerhed(std::vector<std::string>& linjer, std::span<const TPunkt> punkter,
+                               std::span<const double> u, const std::string& xAkse, const std::string& yAkse);
+void ListPolynomiumsUsikkerhed(std::vector<std::string>& linjer, std::span<const TPunkt> punkter,
+                               std::span<const double> u, int grad, const std::string& xAkse,
+                               const std::string& yAkse);
 
 }  // namespace plotvik

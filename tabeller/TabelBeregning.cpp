@@ -6,9 +6,12 @@
 #include <memory>
 #include <vector>
 
+#include "core/Brugerflade.h"
 #include "graphs/Fourier.h"
+#include "graphs/Usikkerhed.h"
 #include "interpreter/PlotvikInterprete.h"
 #include "interpreter/UdtrykProgram.h"
+#include "tabeller/TabelUsikkerhed.h"
 
 namespace plotvik {
 namespace {
@@ -92,6 +95,65 @@ void BeregnSoejle(TProjekt& p, int tabel, int v, TCelleVaerdier& celler) {
     }
 }
 
+// Whether any value of table t, of a lower table or any constant has an uncertainty.
+bool NogenUsikkerhed(const TProjekt& p, int tabel) {
+    for (int k = 0; k <= tabel; ++k)
+        for (const auto& u : p.Tabeller[k].Usikkerheder)
+            if (!u.empty()) return true;
+    return false;
+}
+
+// The uncertainties of output column v, propagated from those of the
+// quantities its formula reads; a column reading none gets none. False
+// after a message: then the table holds no uncertainties.
+bool ForplantSoejle(TProjekt& p, int tabel, int v, TCelleVaerdier& celler) {
+    TTabelDef& t = p.Tabeller[tabel];
+    t.Usikkerheder[v].clear();
+    const TVariabelDef& var = t.Variable[v];
+    TForplantning f(p, std::string_view(var.Udtryk).substr(0, LangLaengde), tabel, v);
+    const TUdtrykProgram& prog = f.Program();
+    const std::size_t k = prog.Navne.size();
+    std::vector<double> vaerdier(k, 0.0), u(k, 0.0);
+    std::vector<std::size_t> variable;
+    bool nogen = false;
+    for (std::size_t i = 0; i < k; ++i) {
+        if (!f.ErKilde(i)) continue;
+        const TNavneOpslag& o = prog.Opslag[i];
+        if (o.art == TNavneOpslag::Art::Konstant) {
+            vaerdier[i] = p.KonstantVaerdi[static_cast<std::size_t>(o.Nr)];
+            u[i] = GemtUsikkerhed(p, 0, o.Nr, 1);
+            nogen = nogen || u[i] > 0;
+        } else {
+            variable.push_back(i);
+            nogen = nogen || !p.Tabeller[o.Tabel].Usikkerheder[o.Nr].empty();
+        }
+    }
+    if (!nogen || prog.AltidDirekte) return true;
+    const int n = t.AntalIndgange;
+    std::vector<double> ud(static_cast<std::size_t>(n) + 1, std::nan(""));
+    for (int m = 1; m <= n; ++m) {
+        bool klar = true;
+        for (std::size_t j = 0; j < variable.size() && klar; ++j) {
+            const std::size_t i = variable[j];
+            const TNavneOpslag& o = prog.Opslag[i];
+            klar = celler.Hent(p, o.Tabel, o.Nr, m, vaerdier[i]);
+            u[i] = GemtUsikkerhed(p, o.Tabel, o.Nr, m);
+            klar = klar && !std::isnan(u[i]);
+        }
+        if (!klar) continue;  // the value itself is no number: no uncertainty either
+        double r = 0;
+        if (!f.Usikkerhed(vaerdier.data(), u.data(), r)) {
+            for (auto& w : t.Usikkerheder) w.clear();
+            Flade().Fejlboks("Usikkerheden kan ikke beregnes: variabel " + var.Navn + ", m\xE5ling " +
+                             std::to_string(m) + "\n\r" + var.Udtryk);
+            return false;
+        }
+        ud[static_cast<std::size_t>(m)] = r;
+    }
+    t.Usikkerheder[v] = std::move(ud);
+    return true;
+}
+
 }  // namespace
 
 bool ErFourierUdtryk(const std::string& udtryk) {
@@ -103,6 +165,7 @@ void BeregnTabel(TProjekt& p, int tabel) {
     TTabelDef& t = p.Tabeller[tabel];
     const int sidste = MinHel(t.AntalVariable, MaksVariable);
     auto celler = std::make_unique<TCelleVaerdier>();
+    bool forplant = BeregnIndUsikkerheder(p, tabel) && NogenUsikkerhed(p, tabel);
     for (int v = t.AntalInddata + 1; v <= sidste && !Fejl; ++v) {
         const TVariabelDef& var = t.Variable[v];
         if (ErFourierUdtryk(var.Udtryk)) {
@@ -110,6 +173,7 @@ void BeregnTabel(TProjekt& p, int tabel) {
             continue;
         }
         BeregnSoejle(p, tabel, v, *celler);
+        if (forplant && !Fejl) forplant = ForplantSoejle(p, tabel, v, *celler);
     }
     Fejl = false;
 }

@@ -270,8 +270,14 @@ void TGrafArkSide::VisTabelGraf(const TGrafDef& graf) {
         case 'P': type = "Polynomiumsfit"; break;
         case 'R': type = "Regressionslinie"; break;
         case 'S': type = "Splinefit"; break;
+        case 'E': type = "Eksponentiel regression"; break;
+        case 'X': type = "Potensregression"; break;
         default: break;
     }
+    // "Tegn graf" takes the sheet's axes back into the graph: a graph read
+    // with logarithmic axes must bring them to the sheet first.
+    a.LogX = graf.LogX;
+    a.LogY = graf.LogY;
     a.GrafTypeTekst = "Graftype: " + type;
     a.PolGradSynlig = graf.GrafType == 'P';
     a.PolGradTekst = std::string(ark_ == 1 ? "Polynomiumgrad: " : "Polynomiumsgrad: ") +
