@@ -408,8 +408,12 @@ TTegnetFit TegnTabelGraf(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, i
         // take stops the pass before anything is drawn: the sheet stays as it was.
         const std::span<const double> xs(X.data() + 1, std::size_t(n)), ys(Y.data() + 1, std::size_t(n));
         // The limits typed on the sheet first: a logarithmic axis needs them positive.
-        if (auto f = LogGraenseFejl(graf)) throw TGrafFejl(*f);
+        if (auto f = LogGraenseFejl(graf)) {
+            tt.LogAfvist = true;
+            throw TGrafFejl(*f);
+        }
         std::optional<std::string> besked = LogPunktFejl(graf, xs, ys);
+        tt.LogAfvist = besked.has_value();
         if (!besked && ErLogRegression(graf.GrafType) && !arkene.Ark[graf.GrafArkNo].TegnKunPunkter)
             besked = LogRegressionPunktFejl(graf.GrafType, xs, ys);
         if (besked) {
@@ -475,8 +479,15 @@ void TegnGrafKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int s) {
         ark.Overskrift = graf.GrafNavn;
         graf.XGraf = Lang(ark.XAkse);
         graf.YGraf = Lang(ark.YAkse);
+        const bool logXFoer = graf.LogX, logYFoer = graf.LogY;
         graf.LogX = ark.LogX;
         graf.LogY = ark.LogY;
+        tt.LogAfvist = false;
+        const auto logTilbage = [&] {
+            if (!tt.LogAfvist) return;
+            graf.LogX = ark.LogX = logXFoer;
+            graf.LogY = ark.LogY = logYFoer;
+        };
         // The limits in the order x-min, x-max, y-min, y-max; the first bad one stops the rest.
         const std::string* tekster[4] = {&ark.XMinTekst, &ark.XMaxTekst, &ark.YMinTekst,
                                          &ark.YMaxTekst};
@@ -492,7 +503,13 @@ void TegnGrafKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int s) {
             }
             *graenser[i] = v;
         }
-        TegnTabelGraf(p, arkene, tt, t, k);
+        try {
+            TegnTabelGraf(p, arkene, tt, t, k);
+        } catch (const std::exception&) {
+            logTilbage();
+            throw;
+        }
+        logTilbage();
         MeldPunkterUdenfor(ark, tt, s);
     } catch (const std::exception& e) {
         Flade().Fejlboks(e.what());

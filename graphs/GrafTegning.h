@@ -89,10 +89,14 @@ struct TTegneTilstand {
     std::vector<double> UsikkerhedX, UsikkerhedY;
     // Why the points cannot weight a fit (a zero uncertainty); empty when they can.
     std::string VaegtFejl;
+    // The last pass stopped at a limit or a point that a logarithmic axis cannot show.
+    bool LogAfvist = false;
 };
 
 // "Tegn graf" on sheet `ark` (1..3): picks the graph of the active table,
 // takes the sheet's boxes back into it and draws; every message through Flade().
+// Axes the pass cannot make logarithmic (a limit or a point not positive)
+// go back, on the sheet and in the graph, to what they were.
 void TegnGrafKnap(TProjekt& p, TGrafArkene& arkene, TTegneTilstand& tt, int ark);
 
 // The "Statistik" box of sheet `ark`: stores its state for the active table.

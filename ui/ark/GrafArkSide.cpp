@@ -46,6 +46,8 @@ TGrafArkSide::TGrafArkSide(int ark, TProjekt& p, TGrafArkene& arkene, TTegneTils
     connect(TegnFunktionButton, &QPushButton::clicked, this, [this] { TegnFunktionButtonClick(); });
     connect(StatistikCheckBox, &QCheckBox::clicked, this, [this] { StatistikCheckBoxClick(); });
     connect(TilpasGraenserButton, &QPushButton::clicked, this, [this] { TilpasGraenserButtonClick(); });
+    for (QCheckBox* c : {LogXCheckBox, LogYCheckBox, ResidualerCheckBox, FejlstaengerXCheckBox, FejlstaengerYCheckBox})
+        connect(c, &QCheckBox::clicked, this, [this] { VisningsBoksKlik(); });
     zoom_ = new TGrafZoom(GrafBilledeWidget, this);
     connect(GrafBilledeWidget, &TGrafBillede::MusNed, this, &TGrafArkSide::MusNed);
     // Return in a limit box draws at once, with the limits just typed.
@@ -122,6 +124,9 @@ void TGrafArkSide::Opbyg() {
     Etiket(panel, QString::fromUtf8("Graf Opløsning"), N("AntalGrafPunkter%1Label", s), x, 133, 90);
     AntalGrafPunkterEdit = Felt(panel, N("AntalGrafPunkter%1Edit", s), x + 94, 131, 50);
     AntalGrafPunkterEdit->setText(QStringLiteral("50"));
+    ResidualerCheckBox = new QCheckBox(QStringLiteral("Residualer"), panel);
+    ResidualerCheckBox->setObjectName(N("Residualer%1CheckBox", s));
+    ResidualerCheckBox->setGeometry(x + 150, 133, 80, 18);
 
     auto* gruppe = new QGroupBox(QStringLiteral("Graf punkter udseende"), panel);
     gruppe->setObjectName(N("GrafPunkter%1GroupBox", s));
@@ -158,13 +163,17 @@ void TGrafArkSide::Opbyg() {
     TegnGrafButton = Knap(panel, QString::fromLatin1(s == 2 ? "Tegn Graf" : "Tegn graf"), N("TegnGraf%1Button", s), x,
                           259, 110, 25);
     TegnFunktionButton = Knap(panel, QStringLiteral("Tegn Funktion"), N("TegnFunktion%1Button", s), x + 120, 259, 110, 25);
-    Etiket(panel, QStringLiteral("Graf Resultater"), N("GrafResultater%1Label", s), x, 291, 120);
+    LogXCheckBox = boks("Log. x-akse", "LogX%1CheckBox", x, 289);
+    LogYCheckBox = boks("Log. y-akse", "LogY%1CheckBox", x + 112, 289);
+    FejlstaengerXCheckBox = boks("Fejlst\xE6nger x", "FejlstaengerX%1CheckBox", x, 309);
+    FejlstaengerYCheckBox = boks("Fejlst\xE6nger y", "FejlstaengerY%1CheckBox", x + 112, 309);
+    Etiket(panel, QStringLiteral("Graf Resultater"), N("GrafResultater%1Label", s), x, 333, 120);
     GrafResultaterListBox = new QListWidget(panel);
     GrafResultaterListBox->setObjectName(N("GrafResultater%1ListBox", s));
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(0, 0, 0, 1);
     panelLayout->setSpacing(0);
-    panelLayout->addSpacing(308);  // the fields above
+    panelLayout->addSpacing(350);  // the fields above
     panelLayout->addWidget(GrafResultaterListBox, 1);
 
     // The heading over the image, the image taking the room the sheet gives
@@ -206,6 +215,11 @@ void TGrafArkSide::TagTilbage() {
     a.Statistik = StatistikCheckBox->isChecked();
     a.TegnKunPunkter = TegnKunPunkterCheckBox->isChecked();
     a.BeholdGraf = BeholdGrafCheckBox->isChecked();
+    a.LogX = LogXCheckBox->isChecked();
+    a.LogY = LogYCheckBox->isChecked();
+    a.Residualer = ResidualerCheckBox->isChecked();
+    a.FejlstaengerX = FejlstaengerXCheckBox->isChecked();
+    a.FejlstaengerY = FejlstaengerYCheckBox->isChecked();
 }
 
 void TGrafArkSide::Vis() {
@@ -229,6 +243,11 @@ void TGrafArkSide::Vis() {
     TegnKunPunkterCheckBox->setChecked(a.TegnKunPunkter);
     BeholdGrafCheckBox->setChecked(a.BeholdGraf);
     BeholdGrafCheckBox->setEnabled(a.BeholdGrafAktiv);
+    LogXCheckBox->setChecked(a.LogX);
+    LogYCheckBox->setChecked(a.LogY);
+    ResidualerCheckBox->setChecked(a.Residualer);
+    FejlstaengerXCheckBox->setChecked(a.FejlstaengerX);
+    FejlstaengerYCheckBox->setChecked(a.FejlstaengerY);
     TegnFunktionButton->setEnabled(a.TegnFunktionAktiv);
     GrafTypeLabel->setText(TilQString(a.GrafTypeTekst));
     PolGradLabel->setText(TilQString(a.PolGradTekst));
@@ -306,4 +325,15 @@ void TGrafArkSide::TegnFunktionButtonClick() {
     TagTilbage();
     TegnFunktionKnap(p_, arkene_, tegning_, ark_);
     Vis();
+}
+
+void TGrafArkSide::VisningsBoksKlik() {
+    // Before the first graph the state waits for "Tegn graf"; afterwards the
+    // graph is drawn again at once, and an axis it cannot make logarithmic
+    // goes back unchecked with the message.
+    if (Data().BeholdGrafAktiv && TegnGrafButton->isEnabled()) {
+        TegnGrafButtonClick();
+        return;
+    }
+    TagTilbage();
 }

@@ -50,6 +50,7 @@ public:
     void TegnGrafButtonClick();
     void StatistikCheckBoxClick();
     void TegnFunktionButtonClick();
+    void VisningsBoksKlik();  // one of the five boxes above
     // "Tilpas grænser" and the zoom with the mouse (GrafZoom.cpp): the four
     // limit fields are written and the sheet is drawn as by "Tegn graf".
     void TilpasGraenserButtonClick();
@@ -69,6 +70,10 @@ public:
                  *RuderRadioButton = nullptr;
     QListWidget* GrafResultaterListBox = nullptr;
     QCheckBox *StatistikCheckBox = nullptr, *TegnKunPunkterCheckBox = nullptr, *BeholdGrafCheckBox = nullptr;
+    // Logarithmic axes, the residuals under the graph and the error bars of
+    // the points' uncertainties; a click redraws a graph already drawn.
+    QCheckBox *LogXCheckBox = nullptr, *LogYCheckBox = nullptr, *ResidualerCheckBox = nullptr,
+              *FejlstaengerXCheckBox = nullptr, *FejlstaengerYCheckBox = nullptr;
     QPushButton *TegnGrafButton = nullptr, *TegnFunktionButton = nullptr;
     QPushButton* TilpasGraenserButton = nullptr;  // "Tilpas grænser"
 

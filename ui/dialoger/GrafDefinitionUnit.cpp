@@ -1,6 +1,7 @@
 // The graph definition dialog.
 #include "ui/dialoger/GrafDefinitionUnit.h"
 
+#include <QCheckBox>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -51,6 +52,8 @@ TGraferDialog::TGraferDialog(QWidget* parent)
     SplinefitRadioButton = radio("SplinefitRadioButton", "Spline fit");
     BezierfitRadioButton = radio("BezierfitRadioButton", "Bezier fit");
     ModelfitRadioButton = radio("ModelfitRadioButton", "Modelfit");
+    EksponentielRegressionRadioButton = radio("EksponentielRegressionRadioButton", "Eksponentiel regression");
+    PotensRegressionRadioButton = radio("PotensRegressionRadioButton", "Potensregression");
     RegressionslinieRadioButton->setChecked(true);
     Felter->addRow(fit);
     PolynomiumsGradSpinEdit = NySpinEdit("PolynomiumsGradSpinEdit", "Polynomiums Grad", 1, 10, 1);
@@ -65,6 +68,16 @@ TGraferDialog::TGraferDialog(QWidget* parent)
     };
     connect(ModelfitRadioButton, &QRadioButton::toggled, this, modelFelter);
     modelFelter(false);
+    auto* akser = new QGroupBox(TilQString("Akser"), this);
+    akser->setObjectName("AkserGroupBox");
+    auto* akseLayout = new QVBoxLayout(akser);
+    LogXCheckBox = new QCheckBox(TilQString("Logaritmisk x-akse"), akser);
+    LogXCheckBox->setObjectName("LogXCheckBox");
+    LogYCheckBox = new QCheckBox(TilQString("Logaritmisk y-akse"), akser);
+    LogYCheckBox->setObjectName("LogYCheckBox");
+    akseLayout->addWidget(LogXCheckBox);
+    akseLayout->addWidget(LogYCheckBox);
+    Felter->addRow(akser);
     LavKnapper();
 }
 
@@ -76,6 +89,8 @@ void TGraferDialog::Forbered(int tabelNo, int grafArkNo) {
         e->clear();
     PolynomiumsGradSpinEdit->setValue(PolynomiumsGradSpinEdit->minimum());
     RegressionslinieRadioButton->setChecked(true);
+    LogXCheckBox->setChecked(false);
+    LogYCheckBox->setChecked(false);
     xgrafEdit->setFocus();
 }
 
@@ -127,10 +142,13 @@ void TGraferDialog::HentFelter() {
     Valg.PolGrad = SpinTekst(PolynomiumsGradSpinEdit);
     int knap = -1;
     const QRadioButton* knapper[] = {KunPunkterRadioButton, RegressionslinieRadioButton, PolynomiumsfitRadioButton,
-                                     SplinefitRadioButton, BezierfitRadioButton, ModelfitRadioButton};
-    for (int i = 0; i < 6; ++i)
+                                     SplinefitRadioButton, BezierfitRadioButton, ModelfitRadioButton,
+                                     EksponentielRegressionRadioButton, PotensRegressionRadioButton};
+    for (int i = 0; i < 8; ++i)
         if (knapper[i]->isChecked()) knap = i;
     Valg.GrafType = plotvik::FitBogstav(knap);
+    Valg.LogX = LogXCheckBox->isChecked();
+    Valg.LogY = LogYCheckBox->isChecked();
     Valg.Model = EditTekst(ModelEdit);
     // The start values travel between quotes on one line: ";" and '"' become blanks.
     std::string start = EditTekst(StartVaerdierEdit);

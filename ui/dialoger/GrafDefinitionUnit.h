@@ -5,6 +5,7 @@
 #include "files/Opbygning.h"
 #include "ui/dialoger/PlotvikDialog.h"
 
+class QCheckBox;
 class QRadioButton;
 
 class TGraferDialog : public TPlotvikDialog {
@@ -12,7 +13,8 @@ class TGraferDialog : public TPlotvikDialog {
 public:
     explicit TGraferDialog(QWidget* parent = nullptr);
     // Offers the table and sheet; empties the six expression and limit boxes
-    // and the heading, sets the lowest degree and checks "Regressionslinie".
+    // and the heading, sets the lowest degree, checks "Regressionslinie" and
+    // leaves both axes linear.
     void Forbered(int tabelNo, int grafArkNo);
 
     QLineEdit* xgrafEdit = nullptr;
@@ -30,6 +32,10 @@ public:
     QRadioButton* SplinefitRadioButton = nullptr;
     QRadioButton* BezierfitRadioButton = nullptr;
     QRadioButton* ModelfitRadioButton = nullptr;
+    QRadioButton* EksponentielRegressionRadioButton = nullptr;  // y = b*a^x, fitted on ln y
+    QRadioButton* PotensRegressionRadioButton = nullptr;        // y = b*x^a, fitted on ln x and ln y
+    QCheckBox* LogXCheckBox = nullptr;  // the sheet's axes logarithmic from the start
+    QCheckBox* LogYCheckBox = nullptr;
     QSpinBox* PolynomiumsGradSpinEdit = nullptr;
     QLineEdit* ModelEdit = nullptr;          // the model of a model fit, e.g. A*exp(-k*t)+C
     QLineEdit* StartVaerdierEdit = nullptr;  // its start values, e.g. k=0,5 A=2
