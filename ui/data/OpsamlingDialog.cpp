@@ -12,6 +12,8 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QSettings>
@@ -138,6 +140,7 @@ TOpsamlingDialog::TOpsamlingDialog(TPlotvikForm& f, QWidget* parent) : QDialog(p
     connect(&opfrisk_, &QTimer::timeout, this, &TOpsamlingDialog::Opfrisk);
     connect(StartButton, &QPushButton::clicked, this, &TOpsamlingDialog::StartButtonClick);
     connect(StopButton, &QPushButton::clicked, this, &TOpsamlingDialog::StopButtonClick);
+    f_.installEventFilter(this);
     connect(TabelNoSpinEdit, &QSpinBox::valueChanged, this, [this] {
         if (!Koerer()) OpbygFelter();
     });
@@ -332,6 +335,13 @@ void TOpsamlingDialog::StopButtonClick() {
     Afslut();
 }
 
+bool TOpsamlingDialog::eventFilter(QObject* o, QEvent* e) {
+    // The window closing: the capture ends first, so that its values are in
+    // the project (and its undo step) before the window asks about saving.
+    if (o == &f_ && e->type() == QEvent::Close) StopButtonClick();
+    return QDialog::eventFilter(o, e);
+}
+
 void TOpsamlingDialog::closeEvent(QCloseEvent* e) {
     // Closing the dialog ends the capture; every value stays in the table.
     StopButtonClick();
@@ -493,13 +503,19 @@ void TOpsamlingDialog::LaasTabel(bool laast) {
             k.Grid->setEditTriggers(udloesere_);
         }
     }
-    // An undo in the middle would take the table from under the capture.
+    // Another project, a new table definition or an undo in the middle would
+    // take the table from under the capture: the menus wait, and so do the
+    // keys of "&Fortryd" and "&Gentag", until it ends.
+    f_.menuBar()->setEnabled(!laast);
     if (laast) {
         f_.FortrydMenuItem->setEnabled(false);
         f_.GentagMenuItem->setEnabled(false);
-        connect(f_.Fortryd, &QUndoStack::indexChanged, this, [this] {
-            f_.FortrydMenuItem->setEnabled(false);
-            f_.GentagMenuItem->setEnabled(false);
+        // Kept off when a step of another table changes the stack (the window
+        // may also be going, its menus first).
+        QPointer<QAction> fortryd(f_.FortrydMenuItem), gentag(f_.GentagMenuItem);
+        connect(f_.Fortryd, &QUndoStack::indexChanged, this, [fortryd, gentag] {
+            for (QAction* a : {fortryd.data(), gentag.data()})
+                if (a) a->setEnabled(false);
         });
     } else {
         disconnect(f_.Fortryd, &QUndoStack::indexChanged, this, nullptr);

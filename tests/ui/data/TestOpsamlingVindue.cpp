@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QUndoStack>
 #include <cerrno>
@@ -207,6 +208,20 @@ TEST_F(OpsamlingVindue, ADeviceGoneInTheMiddleOfALineStopsWithTheMessageAndKeeps
     }
     EXPECT_EQ(form->Fortryd->count(), trinFoer + 1);
     EXPECT_TRUE(form->FortrydMenuItem->isEnabled());
+}
+
+TEST_F(OpsamlingVindue, WhileItRunsTheMenusWaitAndClosingTheWindowEndsItFirst) {
+    AabnDialog();
+    Klik(Find<QPushButton>(d, "StartButton"));
+    pty.Skriv("1\t10\n2\t20\n");
+    ASSERT_TRUE(Vent([&] { return Viser(2); }));
+    EXPECT_FALSE(form->menuBar()->isEnabled()) << "no other project or definition under a running capture";
+    EXPECT_FALSE(form->FortrydMenuItem->isEnabled());
+    form->close();
+    EXPECT_FALSE(d->Koerer());
+    EXPECT_TRUE(form->menuBar()->isEnabled());
+    EXPECT_EQ(form->Projekt.Tabeller[1].AntalIndgange, 2);
+    EXPECT_EQ(form->Fortryd->undoText(), QStringLiteral("opsamling"));
 }
 
 }  // namespace
