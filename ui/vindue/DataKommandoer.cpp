@@ -1,5 +1,6 @@
-// Data in and tables out through "&Fil": "&Importer data...", "Eksporter
-// &tabel...", the recent projects, and files dropped on the window. A project
+// Data in and tables out through "&Fil": "&Importer data...", "&Opsamling..."
+// from a measuring device, "Eksporter &tabel...", the recent projects, and
+// files dropped on the window. A project
 // opened from here goes through HentProjekt, as "&Hent Projekt Fil" does.
 #include <QAction>
 #include <QDragEnterEvent>
@@ -17,6 +18,7 @@
 #include "core/Brugerflade.h"
 #include "files/DataImport.h"
 #include "files/TabelEksport.h"
+#include "ui/data/OpsamlingDialog.h"
 #include "ui/dialoger/ImporterDataDialogUnit.h"
 #include "ui/vindue/PlotvikUnit.h"
 #include "ui/vindue/PlotvikUnitIntern.h"
@@ -53,6 +55,9 @@ void OpbygDataPunkter(TPlotvikForm& f, QMenu* fil) {
     QAction* imp = fil->addAction(QStringLiteral("&Importer data..."));
     imp->setObjectName(QStringLiteral("ImporterDataMenuItem"));
     QObject::connect(imp, &QAction::triggered, &f, [&f] { f.ImporterDataMenuItemClick(); });
+    QAction* ops = fil->addAction(QStringLiteral("&Opsamling..."));
+    ops->setObjectName(QStringLiteral("OpsamlingMenuItem"));
+    QObject::connect(ops, &QAction::triggered, &f, [&f] { f.OpsamlingMenuItemClick(); });
     QAction* eks = fil->addAction(QStringLiteral("Eksporter &tabel..."));
     eks->setObjectName(QStringLiteral("EksporterTabelMenuItem"));
     QObject::connect(eks, &QAction::triggered, &f, [&f] { f.EksporterTabelMenuItemClick(); });
@@ -161,6 +166,21 @@ void TPlotvikForm::ImporterDataFil(int t, const std::string& navn) {
         ind.AntalIndgange = nye;
     SkrivCelleblok(t, ind, QStringLiteral("import"));
     VisArk(TTabelArk::ArkForTabel(t));
+}
+
+// ---------------------------------------------------------------- live capture
+
+void TPlotvikForm::OpsamlingMenuItemClick() {
+    if (AktivTabelEllerFoerste(Projekt) < 1) {
+        Flade().Fejlboks("Der er ingen tabel at opsamle m\xE5linger i. Hent eller opbyg f\xF8rst et projekt.");
+        return;
+    }
+    if (!OpsamlingDialog) OpsamlingDialog = new TOpsamlingDialog(*this, this);
+    // The ports plugged in since, and the tables of the project as it is now.
+    OpsamlingDialog->Opdater();
+    OpsamlingDialog->show();
+    OpsamlingDialog->raise();
+    OpsamlingDialog->activateWindow();
 }
 
 // ---------------------------------------------------------------- export

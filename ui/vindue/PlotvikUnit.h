@@ -289,6 +289,13 @@ public:
     QLabel* EksempelTipLabel = nullptr;
     QMenu* SenesteProjekterMenu = nullptr;
 
+    // live capture
+    // "&Opsamling..." in "&Fil" (DataKommandoer.cpp): the dialog that reads a
+    // measuring device into a table, made once and kept, modeless so that the
+    // grid and the graph stay in view while the lines arrive.
+    class TOpsamlingDialog* OpsamlingDialog = nullptr;
+    void OpsamlingMenuItemClick();
+
 public slots:
     void FortrydMenuItemClick();
     void GentagMenuItemClick();
