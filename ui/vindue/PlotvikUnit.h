@@ -66,6 +66,7 @@ class TProgramstyringDialog;
 class TFunktionDialogForm;
 class TAktivTabelNoOgGrafNoDialog;
 class TArealUnderGrafDialog;
+class TUsikkerhedDialog;
 class TVelkomst;
 namespace plotvik { struct TIndsaetning; }
 
@@ -288,6 +289,17 @@ public:
     void AabnEksempel(const std::string& navn);
     QLabel* EksempelTipLabel = nullptr;
     QMenu* SenesteProjekterMenu = nullptr;
+
+    // uncertainties: "Definer > &Usikkerhed..." gives an input variable or a
+    // constant its uncertainty; "Vis &usikkerheder" in "Valgmuligheder" shows
+    // the "\xB1" column beside each variable that has them (PlotvikUnitDefiner.cpp).
+    TUsikkerhedDialog* UsikkerhedDialog = nullptr;
+    QAction* VisUsikkerhederMenuItem = nullptr;
+    void UsikkerhedMenuItemClick();
+    void VisUsikkerhederMenuItemClick();
+    // Sets an uncertainty from a dialog (SaetUsikkerhed); the message of a fault, or empty.
+    std::string SaetUsikkerhedFraDialog(int tabel, int variabel, plotvik::TUsikkerhedsArt art,
+                                        const std::string& tekst);
 
 public slots:
     void FortrydMenuItemClick();
