@@ -127,7 +127,8 @@ void TPlotvikForm::InddataVariabelMenuItemClick() {
     if (d->VisesAllerede()) return;
     d->Forbered(TabelNoVedVariabelDialog(Projekt));
     if (!d->VisModalt()) return;
-    TilfoejLinie(*this, OpbygInddataVariabel(Projekt, d->TabelNo, d->Navn, d->Enhed));
+    TilfoejLinie(*this, OpbygInddataVariabel(Projekt, d->TabelNo, d->Navn, d->Enhed) +
+                            UsikkerhedsDel(d->UsikkerhedsArt, d->UsikkerhedsTekst));
 }
 
 void TPlotvikForm::UddataVariabelMenuItemClick() {
