@@ -41,6 +41,7 @@ TEST_F(InddataUsikkerhed, LinienFaarUsikkerhedenMed) {
         {"UsikkerhedArtSoejleRadioButton", "ut", "Variabel(1,1): t:=?[s]; usikkerhed=ut;"},
     };
     for (const auto& c : tilfaelde) {
+        form->Projekt.TekstGemt = true;  // the last case's text is not to be saved
         Menu("OpbygProjektFilMenuItem");
         NyVariabel(c.radio, c.tekst, true);
         EXPECT_EQ(SidsteLinie(), c.linie);
@@ -58,6 +59,7 @@ TEST_F(InddataUsikkerhed, EnForkertUsikkerhedHoldesTilbage) {
          "Usikkerheden p\xE5 t i tabel 1 skal st\xE5 i en anden inddatavariabel i samme tabel: 't'"},
     };
     for (const auto& c : tilfaelde) {
+        form->Projekt.TekstGemt = true;  // the last case's text is not to be saved
         Menu("OpbygProjektFilMenuItem");
         flade.Vist.clear();
         NyVariabel(c.radio, c.tekst, false);
