@@ -130,6 +130,10 @@ TEST_F(UsikkerhedVindue, UsikkerhedenGemmesIProjektfilenOgHentesIgen) {
     const TVariabelDef& t = form->Projekt.Tabeller[1].Variable[1];
     EXPECT_EQ(t.UsikkerhedsArt, TUsikkerhedsArt::Absolut);
     EXPECT_EQ(t.UsikkerhedsTekst, "0,01");
+    // More measurements analyse the table's definitions again: it stays.
+    Maalinger(1, 6);
+    EXPECT_EQ(t.UsikkerhedsArt, TUsikkerhedsArt::Absolut);
+    EXPECT_EQ(t.UsikkerhedsTekst, "0,01");
     // The dialog opens on what the variable has.
     svar([](QWidget* d) {
         EXPECT_TRUE(Kontrol<QRadioButton>(d, "UsikkerhedArtAbsolutRadioButton")->isChecked());
