@@ -2,8 +2,8 @@
 #include "ui/ark/CelleModel.h"
 
 #include <QBrush>
-#include <algorithm>
 #include <QColor>
+#include <algorithm>
 
 #include "files/TabelEksport.h"
 #include "tabeller/Indtastning.h"
@@ -25,10 +25,6 @@ int TCelleModel::columnCount(const QModelIndex& parent) const {
 
 bool TCelleModel::ErUsikkerhedsCelle(const QModelIndex& index) const {
     return index.isValid() && (index.row() >= raekker_ || index.column() >= soejler_);
-}
-
-QModelIndex TCelleModel::UsikkerhedsIndex(int i, int sted) const {
-    return Type() == 'R' ? index(raekker_ + i, sted) : index(sted, soejler_ + i);
 }
 
 std::vector<int> TCelleModel::VariableMedUsikkerhed() const {

@@ -44,9 +44,6 @@ public:
     const std::vector<int>& UsikkerhedsVariable() const { return usikkerhedsVariable_; }
     // The variables that would have one now (the table's uncertainties as computed).
     std::vector<int> VariableMedUsikkerhed() const;
-    // The model index of the "\xB1" cell of the i-th such variable at a position
-    // along it (0-based grid row for 'S', column for 'R').
-    QModelIndex UsikkerhedsIndex(int i, int sted) const;
     bool ErUsikkerhedsCelle(const QModelIndex& index) const;
     // The grid's own size, without the "\xB1" columns.
     int Raekker() const { return raekker_; }
