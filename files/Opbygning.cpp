@@ -1,6 +1,8 @@
 // Building a project with the definition dialogs: counters and lines.
 #include "files/Opbygning.h"
 
+#include <cmath>
+
 #include "core/Brugerflade.h"
 #include "files/PlotvikAnalyse.h"
 #include "files/ProjektFil.h"
@@ -92,6 +94,41 @@ std::string InddataVariabelLinie(std::string_view tabelNo, std::string_view nr, 
     std::string enhedsdel = enhed.empty() ? ";" : "[" + std::string(enhed) + "];";
     return "Variabel(" + std::string(tabelNo) + "," + std::string(nr) + "): " + std::string(navn) +
            ":=?" + enhedsdel;
+}
+
+std::string UsikkerhedsDel(TUsikkerhedsArt art, std::string_view tekst) {
+    switch (art) {
+        case TUsikkerhedsArt::Absolut:
+        case TUsikkerhedsArt::Soejle: return " usikkerhed=" + std::string(tekst) + ";";
+        case TUsikkerhedsArt::Relativ: return " usikkerhed=" + std::string(tekst) + "%;";
+        default: return {};
+    }
+}
+
+bool LaesUsikkerhedsDel(std::string_view del, TUsikkerhedsArt& art, std::string& tekst) {
+    // The letters a variable's name may hold, the Danish ones too.
+    auto ErBogstav = [](char c) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || u == 0xC5 || u == 0xC6 ||
+               u == 0xD8 || u == 0xE5 || u == 0xE6 || u == 0xF8;
+    };
+    std::string t(del);
+    if (t.empty()) return false;
+    if (ErBogstav(t[0])) {
+        for (char c : t)
+            if (!ErBogstav(c) && !(c >= '0' && c <= '9')) return false;
+        art = TUsikkerhedsArt::Soejle;
+        tekst = t;
+        return true;
+    }
+    const bool procent = t.back() == '%';
+    if (procent) t.pop_back();
+    bool fejl = t.empty();
+    const double u = fejl ? 0 : TekstTilTal(t, fejl);
+    if (fejl || !std::isfinite(u) || u < 0) return false;
+    art = procent ? TUsikkerhedsArt::Relativ : TUsikkerhedsArt::Absolut;
+    tekst = t;
+    return true;
 }
 
 std::string UddataVariabelLinie(std::string_view tabelNo, std::string_view nr, std::string_view navn,

@@ -63,6 +63,13 @@ std::string UddataVariabelLinie(std::string_view tabelNo, std::string_view nr, s
                                 std::string_view udtryk, std::string_view positioner,
                                 std::string_view decimaler, std::string_view enhed);
 
+// The uncertainty part after an input variable's definition: empty for none,
+// " usikkerhed=0,01;", " usikkerhed=2%;" (a percentage) or " usikkerhed=ut;"
+// (the input variable holding it). LaesUsikkerhedsDel reads the text after
+// "usikkerhed=" back; false for a number below 0 or a text that is neither.
+std::string UsikkerhedsDel(TUsikkerhedsArt art, std::string_view tekst);
+bool LaesUsikkerhedsDel(std::string_view del, TUsikkerhedsArt& art, std::string& tekst);
+
 // What the graph dialog hands over after OK.
 struct TGrafValg {
     std::string XGraf, YGraf, XMin, XMax, YMin, YMax, Overskrift;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 
+#include "files/Opbygning.h"
 #include "files/ProjektFil.h"
 #include "files/TegnLaeser.h"
 
@@ -201,6 +202,21 @@ struct TLinieFortolker {
         l.pos = static_cast<int>(i) + 3;
         l.Opdater();
         tabel.Variable[v].Definition = Lang(TilSemikolon(l.pos));
+        // An uncertainty after the definition: "usikkerhed=0,01;", "=2%;" or the
+        // name of the input variable that holds it, "=ut;". Only where the line gives one.
+        TVariabelDef& var = tabel.Variable[v];
+        var.UsikkerhedsArt = TUsikkerhedsArt::Ingen;
+        var.UsikkerhedsTekst.clear();
+        const auto semikolon = l.linie.find(';');
+        if (semikolon == std::string::npos) return;
+        const auto u = l.linie.find("usikkerhed=", semikolon);
+        if (u == std::string::npos) return;
+        auto slut = l.linie.find(';', u);
+        if (slut == std::string::npos) slut = l.linie.size();
+        if (!LaesUsikkerhedsDel(l.linie.substr(u + 11, slut - u - 11), var.UsikkerhedsArt, var.UsikkerhedsTekst)) {
+            l.pos = static_cast<int>(u) + 12;
+            Fejl_();
+        }
     }
 
     // "t,g" of a graf or grafakse line; the table becomes the current one.

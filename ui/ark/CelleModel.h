@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <functional>
+#include <vector>
 
 #include "core/Projekt.h"
 
@@ -33,6 +34,21 @@ public:
     // Where an edited cell is written (matrix position); unset: straight into the matrix.
     std::function<void(int variabel, int kolonne, const std::string& tekst)> Skriv;
 
+    // The read-only "\xB1" columns (rows in a table of type 'R'), one for each
+    // variable whose values the last computation gave uncertainties. They come
+    // after the table's own columns, so that every value cell keeps its grid
+    // address; the sheet moves each one beside its variable on the screen.
+    void SaetVisUsikkerheder(bool vis);
+    bool VisUsikkerheder() const { return visUsikkerheder_; }
+    // The variables with a "\xB1" column, in order; empty while they are not shown.
+    const std::vector<int>& UsikkerhedsVariable() const { return usikkerhedsVariable_; }
+    // The variables that would have one now (the table's uncertainties as computed).
+    std::vector<int> VariableMedUsikkerhed() const;
+    bool ErUsikkerhedsCelle(const QModelIndex& index) const;
+    // The grid's own size, without the "\xB1" columns.
+    int Raekker() const { return raekker_; }
+    int Soejler() const { return soejler_; }
+
 signals:
     // A cell was edited in the grid (free editing): grid row and column, 0-based.
     void CelleRedigeret(int raekke, int soejle);
@@ -42,4 +58,6 @@ private:
     plotvik::TProjekt& p_;
     int tabel_;
     int raekker_ = 0, soejler_ = 0;
+    bool visUsikkerheder_ = false;
+    std::vector<int> usikkerhedsVariable_;
 };

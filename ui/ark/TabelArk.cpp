@@ -234,6 +234,8 @@ void TTabelArk::Forbind(int t) {
         // A grid in free editing that loses the focus has no current cell any more.
         if (FriRedigering(t)) ind_.AktuelRaekke = ind_.AktuelSoejle = -1;
     };
+    // A reset puts the header's sections back in model order.
+    connect(k.Model, &QAbstractItemModel::modelReset, this, [this, t] { FlytUsikkerhedsSoejler(t); });
     connect(k.Model, &TCelleModel::CelleRedigeret, this, [this, t](int r, int c) { GemRedigeretCelle(t, r, c); },
             Qt::QueuedConnection);
     connect(k.Grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -422,8 +424,18 @@ void TTabelArk::OpsaetTabelGrid(int t) {
     g->horizontalHeader()->setDefaultSectionSize(cw + 1);
     g->verticalHeader()->setDefaultSectionSize(RaekkeHoejde + 1);
     k_[t].Model->Opdater();
+    LaegGridUd(t);
+}
 
-    indhold_[t] = {T.AntalSoejler * (cw + 1) + 3, T.AntalRaekker * (RaekkeHoejde + 1) + 3};
+void TTabelArk::LaegGridUd(int t) {
+    const TTabelDef& T = p_.Tabeller[t];
+    QTableView* g = k_[t].Grid;
+    const int cw = SoejleBredde(p_, t);
+    // The "\xB1" columns (rows) take their room beside the table's own.
+    const int ekstra = static_cast<int>(k_[t].Model->UsikkerhedsVariable().size());
+    const int soejler = T.AntalSoejler + (Type(p_, t) == 'R' ? 0 : ekstra);
+    const int raekker = T.AntalRaekker + (Type(p_, t) == 'R' ? ekstra : 0);
+    indhold_[t] = {soejler * (cw + 1) + 3, raekker * (RaekkeHoejde + 1) + 3};
     const TGridMaal m = GridMaal(t);
     if (m.ForBred || m.ForHoej) {
         // Program-controlled input needs the whole table in view.
@@ -436,6 +448,37 @@ void TTabelArk::OpsaetTabelGrid(int t) {
     k_[t].FeltEdit->resize(cw, RaekkeHoejde);
     g->show();
     VisOverskrifter(t);
+}
+
+void TTabelArk::VisUsikkerheder(bool vis) {
+    for (int t = foerste_; t <= sidste_; ++t) {
+        TCelleModel* m = k_[t].Model;
+        if (!m || m->VisUsikkerheder() == vis) continue;
+        m->SaetVisUsikkerheder(vis);
+        if (t >= 1 && !indhold_[t].isEmpty()) LaegGridUd(t);
+    }
+}
+
+void TTabelArk::OpdaterUsikkerheder(int t) {
+    if (t < 1 || !Ejer(t)) return;
+    TCelleModel* m = k_[t].Model;
+    if (!m->VisUsikkerheder() || indhold_[t].isEmpty() || m->UsikkerhedsVariable() == m->VariableMedUsikkerhed())
+        return;
+    m->Opdater();
+    LaegGridUd(t);
+}
+
+void TTabelArk::FlytUsikkerhedsSoejler(int t) {
+    TCelleModel* m = k_[t].Model;
+    const bool r = Type(p_, t) == 'R';
+    QHeaderView* h = r ? k_[t].Grid->verticalHeader() : k_[t].Grid->horizontalHeader();
+    const int foerste = r ? m->Raekker() : m->Soejler();
+    const auto& variable = m->UsikkerhedsVariable();
+    for (std::size_t i = 0; i < variable.size(); ++i) {
+        const int ved = h->visualIndex(variable[i] - 1);
+        const int fra = h->visualIndex(foerste + static_cast<int>(i));
+        if (ved >= 0 && fra >= 0 && fra != ved + 1) h->moveSection(fra, ved + 1);
+    }
 }
 
 void TTabelArk::VisOverskrifter(int t) {

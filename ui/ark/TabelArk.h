@@ -177,6 +177,11 @@ public:
     void VisTabel(int tabel);
     // Lays out the constants' grid after a project has been read.
     void OpsaetKonstantGrid();
+    // The "\xB1" columns beside the variables with uncertainties, in every
+    // table of the sheet; and laid out again for table t when its
+    // uncertainties have come or gone (after a computation).
+    void VisUsikkerheder(bool vis);
+    void OpdaterUsikkerheder(int tabel);
 
 signals:
     // "Beregn" has computed the table; its graphs go to their sheets.
@@ -197,6 +202,10 @@ private:
     TTabelGrid* NytGrid(int tabel, const QString& navn);
     void Forbind(int tabel);
     void PlacerGnsRaekke(int tabel);
+    // The grid's size from the model, the program control it allows, and its place.
+    void LaegGridUd(int tabel);
+    // Moves each "\xB1" column (row) of the model beside its variable on the screen.
+    void FlytUsikkerhedsSoejler(int tabel);
     void PlacerTabel(int tabel);
     // Extra room of a larger sheet: how far table t moves down, how much
     // higher its grid may grow, how much wider every grid may grow.

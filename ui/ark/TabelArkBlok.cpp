@@ -126,6 +126,7 @@ void TTabelArk::UdregnTabel(int t) {
         Timeglas timeglas;
         BeregnTabel(p_, t);
     }
+    OpdaterUsikkerheder(t);
     k_[t].Model->VisAlt();
     if (p_.Tabeller[t].VisGnsOgVarians) {
         for (QWidget* w : GnsRaekke(k_[t])) {

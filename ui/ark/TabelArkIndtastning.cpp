@@ -179,6 +179,8 @@ bool TTabelArk::KlikIGrid(int t, QMouseEvent* me) {
     if (me->button() != Qt::LeftButton) return false;
     const QModelIndex i = k_[t].Grid->indexAt(me->position().toPoint());
     if (!i.isValid()) return false;
+    // A "\xB1" cell is only read: a click there changes nothing.
+    if (k_[t].Model->ErUsikkerhedsCelle(i)) return true;
     const int aktiv = p_.AktivTabel;
     if (t == aktiv) ind_.TastAfsluttet[t] = true;
     else if (aktiv >= 0 && aktiv <= MaksTabeller && ind_.IndtastningAktiv[aktiv]) {

@@ -66,6 +66,7 @@ class TProgramstyringDialog;
 class TFunktionDialogForm;
 class TAktivTabelNoOgGrafNoDialog;
 class TArealUnderGrafDialog;
+class TUsikkerhedDialog;
 class TVelkomst;
 namespace plotvik { struct TIndsaetning; }
 
@@ -295,6 +296,17 @@ public:
     // grid and the graph stay in view while the lines arrive.
     class TOpsamlingDialog* OpsamlingDialog = nullptr;
     void OpsamlingMenuItemClick();
+
+    // uncertainties: "Definer > &Usikkerhed..." gives an input variable or a
+    // constant its uncertainty; "Vis &usikkerheder" in "Valgmuligheder" shows
+    // the "\xB1" column beside each variable that has them (PlotvikUnitDefiner.cpp).
+    TUsikkerhedDialog* UsikkerhedDialog = nullptr;
+    QAction* VisUsikkerhederMenuItem = nullptr;
+    void UsikkerhedMenuItemClick();
+    void VisUsikkerhederMenuItemClick();
+    // Sets an uncertainty from a dialog (SaetUsikkerhed); the message of a fault, or empty.
+    std::string SaetUsikkerhedFraDialog(int tabel, int variabel, plotvik::TUsikkerhedsArt art,
+                                        const std::string& tekst);
 
 public slots:
     void FortrydMenuItemClick();

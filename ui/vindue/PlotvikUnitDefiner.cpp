@@ -3,12 +3,15 @@
 // dialog and, on OK, appends one keyword line to the text sheet; the lines
 // and the running numbers come from files/Opbygning.
 #include <QListWidget>
+#include <filesystem>
 #include <QPainter>
 #include <QPrinter>
 #include <QTabWidget>
 
 #include "core/Brugerflade.h"
 #include "files/Opbygning.h"
+#include "files/PlotvikFiler.h"
+#include "tabeller/TabelUsikkerhed.h"
 #include "files/Udskrift.h"
 #include "ui/dialoger/AktivTabelNoOgGrafNoDialogUnit.h"
 #include "ui/dialoger/GrafDefinitionUnit.h"
@@ -27,6 +30,7 @@
 #include "ui/dialoger/UddataVariabelDefinitionUnit.h"
 #include "ui/graf/Udskrivning.h"
 #include "ui/dialoger/UdskrivTabelUnit.h"
+#include "ui/dialoger/UsikkerhedDialogUnit.h"
 
 using namespace plotvik;
 
@@ -52,6 +56,25 @@ void TPlotvikForm::OpretDefinitionsDialoger() {
     if (!UdskrivTabelDialog) UdskrivTabelDialog = new TUdskrivTabelDialog(this);
     if (!ProgramstyringDialog) ProgramstyringDialog = new TProgramstyringDialog(this);
     if (!AktivTabelNoOgGrafNoDialog) AktivTabelNoOgGrafNoDialog = new TAktivTabelNoOgGrafNoDialog(this);
+    if (!UsikkerhedDialog) {
+        UsikkerhedDialog = new TUsikkerhedDialog(this);
+        UsikkerhedDialog->Variable = [this](int t) {
+            std::vector<std::pair<int, std::string>> v;
+            if (t < 0 || t > MaksTabeller || (t > 0 && t > Projekt.AntalTabeller)) return v;
+            const TTabelDef& T = Projekt.Tabeller[t];
+            const int n = MinHel(t == 0 ? Projekt.AntalKonstanter : T.AntalInddata, MaksVariable);
+            for (int i = 1; i <= n; ++i)
+                if (t == 0 || T.Variable[i].Art == TDefinitionsArt::Inddata) v.emplace_back(i, T.Variable[i].Navn);
+            return v;
+        };
+        UsikkerhedDialog->Nuvaerende = [this](int t, int v) {
+            const TVariabelDef& var = Projekt.Tabeller[t].Variable[v];
+            return std::pair{var.UsikkerhedsArt, var.UsikkerhedsTekst};
+        };
+        UsikkerhedDialog->Saet = [this](int t, int v, TUsikkerhedsArt art, const std::string& tekst) {
+            return SaetUsikkerhedFraDialog(t, v, art, tekst);
+        };
+    }
 }
 
 // ---- "&Definer" ----
@@ -104,7 +127,8 @@ void TPlotvikForm::InddataVariabelMenuItemClick() {
     if (d->VisesAllerede()) return;
     d->Forbered(TabelNoVedVariabelDialog(Projekt));
     if (!d->VisModalt()) return;
-    TilfoejLinie(*this, OpbygInddataVariabel(Projekt, d->TabelNo, d->Navn, d->Enhed));
+    TilfoejLinie(*this, OpbygInddataVariabel(Projekt, d->TabelNo, d->Navn, d->Enhed) +
+                            UsikkerhedsDel(d->UsikkerhedsArt, d->UsikkerhedsTekst));
 }
 
 void TPlotvikForm::UddataVariabelMenuItemClick() {
@@ -128,6 +152,42 @@ void TPlotvikForm::GrafMenuItemClick() {
     TGrafLinier l = OpbygGraf(Projekt, d->Valg);
     TilfoejLinie(*this, l.Graf);
     TilfoejLinie(*this, l.Grafakse);
+}
+
+// ---- uncertainties ----
+
+std::string TPlotvikForm::SaetUsikkerhedFraDialog(int t, int v, TUsikkerhedsArt art, const std::string& tekst) {
+    return SaetUsikkerhed(Projekt, t, v, art, tekst);
+}
+
+void TPlotvikForm::UsikkerhedMenuItemClick() {
+    // The uncertainties belong to the variables of a project read in; while
+    // one is built its variables exist only as lines of the text sheet.
+    if (Projekt.Tilstand == Opbygger || (Projekt.AntalTabeller == 0 && Projekt.AntalKonstanter == 0)) {
+        Flade().Informationsboks("Hent f\xF8rst et projekt; usikkerheden gives en inddatavariabel eller en konstant");
+        return;
+    }
+    OpretDefinitionsDialoger();
+    auto* d = UsikkerhedDialog;
+    if (d->VisesAllerede()) return;
+    const int aktiv = Projekt.AktivTabel >= 1 && Projekt.AktivTabel <= Projekt.AntalTabeller ? Projekt.AktivTabel : 1;
+    d->Forbered(Projekt.AntalTabeller == 0 ? 0 : aktiv);
+    if (!d->VisModalt()) return;
+    // Set by the dialog's OK; the next "Beregn" uses it. A project read from a
+    // file keeps it there when the student wants it to.
+    DataAendret();
+    const std::string navn = Projekt.ProjektFilNavn;
+    std::error_code fejl;
+    if (!navn.empty() && navn != "Plotvik.prj" && std::filesystem::is_regular_file(navn, fejl) &&
+        Flade().JaEllerNej("Gem usikkerhederne i projektfilen " + navn + "?"))
+        SkrivProjektFil(Projekt, navn);
+    Fejl = false;
+}
+
+void TPlotvikForm::VisUsikkerhederMenuItemClick() {
+    for (int t = 0; t <= MaksTabeller; ++t) StopIndtastning(t);
+    const bool vis = VisUsikkerhederMenuItem->isChecked();
+    for (int a = 1; a <= 2; ++a) TabelSide[a]->VisUsikkerheder(vis);
 }
 
 // ---- "Valgmuligheder" ----

@@ -88,6 +88,7 @@ void OpbygMenuer(TPlotvikForm& f) {
     forbind(Punkt(var, QStringLiteral("&Uddata Variabel"), "UddataVariabelMenuItem"), &TPlotvikForm::UddataVariabelMenuItemClick);
     forbind(Punkt(def, QStringLiteral("&Fourier Transformation"), "FourierTransformationMenuItem"), &TPlotvikForm::FourierTransformationMenuItemClick);
     forbind(Punkt(def, QStringLiteral("&Graf"), "GrafMenuItem"), &TPlotvikForm::GrafMenuItemClick);
+    forbind(Punkt(def, QStringLiteral("&Usikkerhed..."), "UsikkerhedMenuItem"), &TPlotvikForm::UsikkerhedMenuItemClick);
     OpbygKopierOgIndsaet(f);
 
     QMenu* valg = bar->addMenu(QStringLiteral("Valgmuligheder"));
@@ -100,6 +101,9 @@ void OpbygMenuer(TPlotvikForm& f) {
     f.GlatteLinjerMenuItem->setCheckable(true);
     f.GlatteLinjerMenuItem->setChecked(GlatteLinjer());
     forbind(f.GlatteLinjerMenuItem, &TPlotvikForm::GlatteLinjerMenuItemClick);
+    f.VisUsikkerhederMenuItem = Punkt(valg, QStringLiteral("Vis &usikkerheder"), "VisUsikkerhederMenuItem");
+    f.VisUsikkerhederMenuItem->setCheckable(true);
+    forbind(f.VisUsikkerhederMenuItem, &TPlotvikForm::VisUsikkerhederMenuItemClick);
 
     QAction* hjaelp = bar->addAction(QString::fromUtf8("Hjælp"));
     hjaelp->setObjectName(QStringLiteral("HjaelpMenuItem"));
