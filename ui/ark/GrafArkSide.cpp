@@ -163,18 +163,29 @@ void TGrafArkSide::Opbyg() {
     TegnGrafButton = Knap(panel, QString::fromLatin1(s == 2 ? "Tegn Graf" : "Tegn graf"), N("TegnGraf%1Button", s), x,
                           259, 110, 25);
     TegnFunktionButton = Knap(panel, QStringLiteral("Tegn Funktion"), N("TegnFunktion%1Button", s), x + 120, 259, 110, 25);
-    LogXCheckBox = boks("Log. x-akse", "LogX%1CheckBox", x, 289);
-    LogYCheckBox = boks("Log. y-akse", "LogY%1CheckBox", x + 112, 289);
-    FejlstaengerXCheckBox = boks("Fejlst\xE6nger x", "FejlstaengerX%1CheckBox", x, 309);
-    FejlstaengerYCheckBox = boks("Fejlst\xE6nger y", "FejlstaengerY%1CheckBox", x + 112, 309);
-    Etiket(panel, QStringLiteral("Graf Resultater"), N("GrafResultater%1Label", s), x, 333, 120);
+    Etiket(panel, QStringLiteral("Graf Resultater"), N("GrafResultater%1Label", s), x, 291, 120);
     GrafResultaterListBox = new QListWidget(panel);
     GrafResultaterListBox->setObjectName(N("GrafResultater%1ListBox", s));
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->setContentsMargins(0, 0, 0, 1);
     panelLayout->setSpacing(0);
-    panelLayout->addSpacing(350);  // the fields above
+    panelLayout->addSpacing(308);  // the fields above
     panelLayout->addWidget(GrafResultaterListBox, 1);
+    // Under the results: the axes, and the error bars of the uncertainties.
+    auto* visning = new QWidget(panel);
+    visning->setObjectName(N("GrafAkser%1Panel", s));
+    visning->setFixedHeight(44);
+    auto vboks = [&](const char* tekst, const char* navn, int bx, int by) {
+        auto* c = new QCheckBox(QString::fromLatin1(tekst), visning);
+        c->setObjectName(N(navn, s));
+        c->setGeometry(bx, by, 110, 18);
+        return c;
+    };
+    LogXCheckBox = vboks("Log. x-akse", "LogX%1CheckBox", x, 4);
+    LogYCheckBox = vboks("Log. y-akse", "LogY%1CheckBox", x + 112, 4);
+    FejlstaengerXCheckBox = vboks("Fejlst\xE6nger x", "FejlstaengerX%1CheckBox", x, 24);
+    FejlstaengerYCheckBox = vboks("Fejlst\xE6nger y", "FejlstaengerY%1CheckBox", x + 112, 24);
+    panelLayout->addWidget(visning);
 
     // The heading over the image, the image taking the room the sheet gives
     // it, the fields beside it; at the default window size the image is

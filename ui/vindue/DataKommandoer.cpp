@@ -18,10 +18,11 @@
 #include "core/Brugerflade.h"
 #include "files/DataImport.h"
 #include "files/TabelEksport.h"
-#include "ui/data/OpsamlingDialog.h"
+#include "ui/vindue/OpsamlingDialog.h"
 #include "ui/dialoger/ImporterDataDialogUnit.h"
 #include "ui/vindue/PlotvikUnit.h"
 #include "ui/vindue/PlotvikUnitIntern.h"
+#include "ui/flade/Indstillinger.h"
 #include "ui/flade/Tegnsaet.h"
 
 using namespace plotvik;
@@ -31,8 +32,6 @@ namespace {
 const char* const DataFilter = "Datafiler (*.csv *.tsv *.txt *.dat)|*.csv *.tsv *.txt *.dat|Alle filer (*.*)|*.*";
 const char* const CsvFilter = "CSV filer (*.csv)|*.csv|Alle filer (*.*)|*.*";
 constexpr int AntalSeneste = 5;
-
-QSettings Indstillinger() { return QSettings(QStringLiteral("Plotvik"), QStringLiteral("Plotvik")); }
 
 // The table a command of "&Fil" works on: the active one, else the first.
 int AktivTabelEllerFoerste(const TProjekt& p) {

@@ -32,6 +32,7 @@
 #include "core/Tegnsaet.h"
 #include "files/PlotvikFiler.h"
 #include "ui/ark/CelleModel.h"
+#include "ui/vindue/OpsamlingDialog.h"
 #include "ui/graf/GrafBillede.h"
 #include "ui/graf/GrafVisning.h"
 #include "ui/vindue/PlotvikUnitIntern.h"
@@ -126,6 +127,9 @@ void TPlotvikForm::OpretDialoger() {
 }
 
 void TPlotvikForm::FormCreate() {
+    // A new or another project ends a running capture first: its values and
+    // its undo step belong to the project they were read into.
+    if (OpsamlingDialog && OpsamlingDialog->Koerer()) OpsamlingDialog->StopButtonClick();
     for (int t = 0; t <= MaksTabeller; ++t) StopIndtastning(t);
     for (int s = 1; s <= 3; ++s) GrafSide[s]->TegnFunktionButton->setEnabled(false);
     for (int a = 1; a <= 2; ++a) TabelSide[a]->SkjulTabeller();

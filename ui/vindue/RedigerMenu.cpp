@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,6 +27,7 @@
 #include "files/DataImport.h"
 #include "files/TabelEksport.h"
 #include "ui/ark/CelleModel.h"
+#include "ui/vindue/OpsamlingDialog.h"
 #include "ui/vindue/PlotvikUnit.h"
 #include "ui/vindue/PlotvikUnitIntern.h"
 #include "ui/flade/Tegnsaet.h"
@@ -122,18 +124,24 @@ void TPlotvikForm::KopierMenuItemClick() {
     const QModelIndexList valgt = g->selectionMode() == QAbstractItemView::NoSelection
                                       ? QModelIndexList()
                                       : g->selectionModel()->selectedIndexes();
+    // The block is taken in screen order: a "\xB1" column shown beside its
+    // variable is copied there (without one, screen and model order agree).
+    const QHeaderView* lodret = g->verticalHeader();
+    const QHeaderView* vandret = g->horizontalHeader();
     if (!valgt.isEmpty()) {
-        r1 = r2 = valgt.front().row();
-        c1 = c2 = valgt.front().column();
+        r1 = r2 = lodret->visualIndex(valgt.front().row());
+        c1 = c2 = vandret->visualIndex(valgt.front().column());
         for (const QModelIndex& i : valgt) {
-            r1 = std::min(r1, i.row()), r2 = std::max(r2, i.row());
-            c1 = std::min(c1, i.column()), c2 = std::max(c2, i.column());
+            const int r = lodret->visualIndex(i.row()), c = vandret->visualIndex(i.column());
+            r1 = std::min(r1, r), r2 = std::max(r2, r);
+            c1 = std::min(c1, c), c2 = std::max(c2, c);
         }
     }
     std::vector<std::vector<std::string>> celler;
     for (int r = r1; r <= r2; ++r) {
         auto& raekke = celler.emplace_back();
-        for (int c = c1; c <= c2; ++c) raekke.push_back(FraQString(m->data(m->index(r, c)).toString()));
+        for (int c = c1; c <= c2; ++c)
+            raekke.push_back(FraQString(m->data(m->index(lodret->logicalIndex(r), vandret->logicalIndex(c))).toString()));
     }
     const TUdklip u = KopierBlok(celler);
     auto* data = new QMimeData;
@@ -161,6 +169,11 @@ void TPlotvikForm::IndsaetMenuItemClick() {
 void TPlotvikForm::IndsaetTekst(int t, const QString& tekst) {
     TTabelGrid* g = TabelGrid[t];
     if (!g) return;
+    if (OpsamlingDialog && OpsamlingDialog->Koerer()) {
+        // The lines of the device fill the table; a paste would write between them.
+        Flade().Informationsboks("Der kan ikke s\xE6ttes ind, mens en opsamling k\xF8rer. Tryk Stop f\xF8rst.");
+        return;
+    }
     // An open cell editor gives its cell first, as when the student leaves it.
     if (QApplication::focusWidget() != g) g->setFocus();
     const bool indtaster = IndtastningAktiv[t] && TabelFeltEdit[t]->isVisible();

@@ -394,8 +394,8 @@ TEST_F(Tastatur, TabRunsDownEachSheet) {
              "IndLaesTabel1Button", "BeregnTabel1Button", "Tabel1StringGrid"}},
         {3, {"Xakse1Edit", "Yakse1Edit", "xmin1Edit", "xmax1Edit", "ymin1Edit", "ymax1Edit",
              "AntalGrafPunkter1Edit", "TegnGraf1Button", "Residualer1CheckBox", "Kryds1RadioButton",
-             "Statistik1CheckBox", "TegnKunPunkter1CheckBox", "TilpasGraenser1Button", "LogX1CheckBox",
-             "LogY1CheckBox", "FejlstaengerX1CheckBox", "FejlstaengerY1CheckBox", "GrafResultater1ListBox"}},
+             "Statistik1CheckBox", "TegnKunPunkter1CheckBox", "TilpasGraenser1Button", "GrafResultater1ListBox",
+             "LogX1CheckBox", "LogY1CheckBox", "FejlstaengerX1CheckBox", "FejlstaengerY1CheckBox"}},
     };
     Klik(form->BeregnTabelButton[1]);  // the graph sheets' fields shown
     for (const Ark& a : ark) {

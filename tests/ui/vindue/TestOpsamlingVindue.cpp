@@ -23,7 +23,7 @@
 
 #include "files/Gendannelse.h"
 #include "ui/FormTestHjaelp.h"
-#include "ui/data/OpsamlingDialog.h"
+#include "ui/vindue/OpsamlingDialog.h"
 #include "ui/fortryd/Autogem.h"
 
 namespace plotvik::test {

@@ -3,7 +3,7 @@
 // capture runs the grid and the table's graph sheets are refreshed by a timer
 // (never once per line: a sensor may send a thousand lines a second), the
 // graph with its points only; Stop draws it once more with the fit.
-#include "ui/data/OpsamlingDialog.h"
+#include "ui/vindue/OpsamlingDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,6 +27,8 @@
 #include "core/PlotvikTyper.h"
 #include "tabeller/TabelBeregning.h"
 #include "ui/ark/CelleModel.h"
+#include "ui/flade/StilleFlade.h"
+#include "ui/flade/Indstillinger.h"
 #include "ui/flade/Tegnsaet.h"
 #include "ui/vindue/PlotvikUnit.h"
 
@@ -38,29 +40,6 @@ const int Hastigheder[] = {9600, 19200, 38400, 57600, 115200, 230400, 250000, 50
 constexpr int Automatisk = -1;    // a field's variable left to the capture: by header, labels or order
 constexpr int GrafensPunkter = 1023;  // as many measurements as "Tegn graf" draws
 constexpr int OpfriskMs = 50;     // the grid and the graph at most 20 times a second
-
-QSettings Indstillinger() { return QSettings(QStringLiteral("Plotvik"), QStringLiteral("Plotvik")); }
-
-// The user while the graph is redrawn under a running capture: no box may
-// stop the lines coming in. What it would have said is kept; the drawing at
-// Stop, through the real user, says it.
-class TStilleFlade : public Brugerflade {
-public:
-    bool Sagt = false;
-    bool FejlMedIgnorer(const std::string&) override { return Sig(), true; }
-    void Fejlboks(const std::string&) override { Sig(); }
-    void Informationsboks(const std::string&) override {}
-    bool OkEllerAnnuller(const std::string&) override { return false; }
-    bool JaEllerNej(const std::string&) override { return false; }
-    void Bip() override {}
-    std::optional<std::string> AabnFilDialog(const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> GemFilDialog(const std::string&, const std::string&) override { return {}; }
-    void LadHaendelserKoere() override {}
-    void Timeglas(bool) override {}
-
-private:
-    void Sig() { Sagt = true; }
-};
 
 QString VariabelTekst(const TVariabelDef& v) {
     QString navn = TilQString(v.Navn);
@@ -490,18 +469,15 @@ void TOpsamlingDialog::LaasTabel(bool laast) {
                                                       k.IndLaesTabelButton, k.BeregnTabelButton})
         if (w) w->setEnabled(!laast);
     if (k.Grid) {
+        // Locked, the grid gets handlers that take nothing and its own wait here.
         if (laast) {
-            klik_ = k.Grid->KlikIGrid;
-            tast_ = k.Grid->TastIGrid;
             udloesere_ = k.Grid->editTriggers();
-            k.Grid->KlikIGrid = [](QMouseEvent*) { return false; };
-            k.Grid->TastIGrid = [](QKeyEvent*) { return false; };
-            k.Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        } else {
-            k.Grid->KlikIGrid = std::move(klik_);
-            k.Grid->TastIGrid = std::move(tast_);
-            k.Grid->setEditTriggers(udloesere_);
+            klik_ = [](QMouseEvent*) { return false; };
+            tast_ = [](QKeyEvent*) { return false; };
         }
+        std::swap(k.Grid->KlikIGrid, klik_);
+        std::swap(k.Grid->TastIGrid, tast_);
+        k.Grid->setEditTriggers(laast ? QAbstractItemView::NoEditTriggers : udloesere_);
     }
     // Another project, a new table definition or an undo in the middle would
     // take the table from under the capture: the menus wait, and so do the
