@@ -5,8 +5,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -18,42 +16,13 @@
 
 #include "files/Opsamling.h"
 #include "files/PlotvikAnalyse.h"
+#include "support/PtyPar.h"
 
 namespace plotvik {
 namespace {
 
 using Ur = std::chrono::steady_clock;
-
-// The device writes on the master side; the capture reads the terminal side
-// in raw mode, as a serial port is opened.
-struct TPtyPar {
-    int Skriver = -1, Laeser = -1;
-    TPtyPar() {
-        if (openpty(&Skriver, &Laeser, nullptr, nullptr, nullptr) != 0) return;
-        termios t{};
-        tcgetattr(Laeser, &t);
-        cfmakeraw(&t);
-        tcsetattr(Laeser, TCSANOW, &t);
-    }
-    ~TPtyPar() {
-        LukSkriver();
-        if (Laeser >= 0) close(Laeser);
-    }
-    void LukSkriver() {
-        if (Skriver >= 0) close(Skriver);
-        Skriver = -1;
-    }
-};
-
-bool SkrivAlt(int fd, std::string_view b) {
-    while (!b.empty()) {
-        const ssize_t n = write(fd, b.data(), b.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        b.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
-}
+using test::TPtyPar;
 
 // Reads until the other side is gone (the capture is then told so), the
 // capture stops by itself, or the time is up.
@@ -108,7 +77,7 @@ TEST(OpsamlingPty, TenThousandLinesAtFullSpeedArriveInOrderOnce) {
         std::string_view rest(alt);
         for (size_t n = 1; !rest.empty(); n = n * 7 % 1021 + 1) {
             const size_t del = std::min(n, rest.size());
-            if (!SkrivAlt(pty.Skriver, rest.substr(0, del))) return;
+            if (!pty.Skriv(rest.substr(0, del))) return;
             rest.remove_prefix(del);
         }
         // The kernel drops what is unread when the master closes; a cable pulled
@@ -154,7 +123,7 @@ TEST(OpsamlingPty, CutLinesGarbageAndAClosedDevice) {
         std::thread skriver([&] {
             size_t skrevet = 0;
             for (const auto& s : t.skrivninger) {
-                if (!SkrivAlt(pty.Skriver, s)) return;
+                if (!pty.Skriv(s)) return;
                 skrevet += s.size();
                 VentPaa(modtaget, skrevet);
             }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 
 #include "support/FakeFlade.h"
 #include "support/Testdata.h"
+#include "ui/graf/GrafVisning.h"
 #include "ui/vindue/PlotvikUnit.h"
 #include "ui/flade/Tegnsaet.h"
 
@@ -102,6 +104,14 @@ protected:
         Kopi("PendulTabel_1.dat");
         QTest::keyClick(form->TabelFeltEdit[0], Qt::Key_Escape);
         flade.Vist.clear();
+    }
+
+    // "Glatte linjer" set from its menu: off, the image's pixels can be read exactly.
+    void SaetGlat(bool glat) {
+        QAction* a = form->findChild<QAction*>(QStringLiteral("GlatteLinjerMenuItem"));
+        ASSERT_NE(a, nullptr);
+        if (a->isChecked() != glat) a->trigger();
+        EXPECT_EQ(GlatteLinjer(), glat);
     }
 
     void Klik(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); QApplication::processEvents(); }

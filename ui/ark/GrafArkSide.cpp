@@ -121,12 +121,17 @@ void TGrafArkSide::Opbyg() {
                           N("PolGrad%1Label", s), x, 110, 230);
     PolGradLabel->hide();
 
+    auto boks = [&](const char* tekst, const char* navn, int bx, int by, QWidget* i = nullptr) {
+        auto* c = new QCheckBox(QString::fromLatin1(tekst), i ? i : panel);
+        c->setObjectName(N(navn, s));
+        c->setGeometry(bx, by, 110, 18);
+        return c;
+    };
     Etiket(panel, QString::fromUtf8("Graf Opløsning"), N("AntalGrafPunkter%1Label", s), x, 133, 90);
     AntalGrafPunkterEdit = Felt(panel, N("AntalGrafPunkter%1Edit", s), x + 94, 131, 50);
     AntalGrafPunkterEdit->setText(QStringLiteral("50"));
-    ResidualerCheckBox = new QCheckBox(QStringLiteral("Residualer"), panel);
-    ResidualerCheckBox->setObjectName(N("Residualer%1CheckBox", s));
-    ResidualerCheckBox->setGeometry(x + 150, 133, 80, 18);
+    ResidualerCheckBox = boks("Residualer", "Residualer%1CheckBox", x + 150, 133);
+    ResidualerCheckBox->setFixedWidth(80);
 
     auto* gruppe = new QGroupBox(QStringLiteral("Graf punkter udseende"), panel);
     gruppe->setObjectName(N("GrafPunkter%1GroupBox", s));
@@ -145,12 +150,6 @@ void TGrafArkSide::Opbyg() {
     KrydsRadioButton->setChecked(true);
     TabTilValgt({RuderRadioButton, KrydsRadioButton, CirkelRadioButton, PunktRadioButton});
 
-    auto boks = [&](const char* tekst, const char* navn, int bx, int by) {
-        auto* c = new QCheckBox(QString::fromLatin1(tekst), panel);
-        c->setObjectName(N(navn, s));
-        c->setGeometry(bx, by, 110, 18);
-        return c;
-    };
     StatistikCheckBox = boks("Statistik", "Statistik%1CheckBox", x, 215);
     TegnKunPunkterCheckBox = boks("Tegn kun punkter", "TegnKunPunkter%1CheckBox", x + 112, 215);
     BeholdGrafCheckBox = boks("Behold graf", "BeholdGraf%1CheckBox", x, 235);
@@ -175,16 +174,10 @@ void TGrafArkSide::Opbyg() {
     auto* visning = new QWidget(panel);
     visning->setObjectName(N("GrafAkser%1Panel", s));
     visning->setFixedHeight(44);
-    auto vboks = [&](const char* tekst, const char* navn, int bx, int by) {
-        auto* c = new QCheckBox(QString::fromLatin1(tekst), visning);
-        c->setObjectName(N(navn, s));
-        c->setGeometry(bx, by, 110, 18);
-        return c;
-    };
-    LogXCheckBox = vboks("Log. x-akse", "LogX%1CheckBox", x, 4);
-    LogYCheckBox = vboks("Log. y-akse", "LogY%1CheckBox", x + 112, 4);
-    FejlstaengerXCheckBox = vboks("Fejlst\xE6nger x", "FejlstaengerX%1CheckBox", x, 24);
-    FejlstaengerYCheckBox = vboks("Fejlst\xE6nger y", "FejlstaengerY%1CheckBox", x + 112, 24);
+    LogXCheckBox = boks("Log. x-akse", "LogX%1CheckBox", x, 4, visning);
+    LogYCheckBox = boks("Log. y-akse", "LogY%1CheckBox", x + 112, 4, visning);
+    FejlstaengerXCheckBox = boks("Fejlst\xE6nger x", "FejlstaengerX%1CheckBox", x, 24, visning);
+    FejlstaengerYCheckBox = boks("Fejlst\xE6nger y", "FejlstaengerY%1CheckBox", x + 112, 24, visning);
     panelLayout->addWidget(visning);
 
     // The heading over the image, the image taking the room the sheet gives

@@ -19,23 +19,13 @@ TIndDataVariabelDialog::TIndDataVariabelDialog(QWidget* parent)
     VariabelNavnEdit = NyEdit("VariabelNavnEdit", "Variabel Navn");
     EnhedEdit = NyEdit("EnhedEdit", "Enhed");
     TabelNoSpinEdit = NySpinEdit("TabelNoSpinEdit", "Tabel No", 1, 4, 1);
-    auto* gruppe = new QButtonGroup(this);
-    auto radio = [this, gruppe](const char* navn, const char* tekst) {
-        auto* r = new QRadioButton(QString::fromUtf8(tekst), this);
-        r->setObjectName(navn);
-        gruppe->addButton(r);
-        Felter->addRow(r);
-        return r;
-    };
-    UsikkerhedArtIngenRadioButton = radio("UsikkerhedArtIngenRadioButton", "Ingen usikkerhed");
-    UsikkerhedArtAbsolutRadioButton = radio("UsikkerhedArtAbsolutRadioButton", "Absolut (± værdi)");
-    UsikkerhedArtRelativRadioButton = radio("UsikkerhedArtRelativRadioButton", "Relativ (± %)");
-    UsikkerhedArtSoejleRadioButton = radio("UsikkerhedArtSoejleRadioButton", "Egen søjle (variablens navn)");
-    UsikkerhedArtIngenRadioButton->setChecked(true);
+    ArtKnapper = std::make_unique<TUsikkerhedsArtKnapper>(
+        this, Felter,
+        std::array{"Ingen usikkerhed", "Absolut (± værdi)", "Relativ (± %)", "Egen søjle (variablens navn)"});
     UsikkerhedEdit = NyEdit("UsikkerhedEdit", "Usikkerhed");
     UsikkerhedEdit->setEnabled(false);
-    connect(gruppe, &QButtonGroup::buttonToggled, this,
-            [this] { UsikkerhedEdit->setEnabled(ValgtArt() != TUsikkerhedsArt::Ingen); });
+    connect(ArtKnapper->Gruppe(), &QButtonGroup::buttonToggled, this,
+            [this] { UsikkerhedEdit->setEnabled(ArtKnapper->Valgt() != TUsikkerhedsArt::Ingen); });
     LavKnapper();
 }
 
@@ -43,20 +33,13 @@ void TIndDataVariabelDialog::Forbered(int tabelNo) {
     VariabelNavnEdit->clear();
     EnhedEdit->clear();
     UsikkerhedEdit->clear();
-    UsikkerhedArtIngenRadioButton->setChecked(true);
+    ArtKnapper->Vaelg(TUsikkerhedsArt::Ingen);
     TabelNoSpinEdit->setValue(tabelNo);
     VariabelNavnEdit->setFocus();
 }
 
-TUsikkerhedsArt TIndDataVariabelDialog::ValgtArt() const {
-    if (UsikkerhedArtAbsolutRadioButton->isChecked()) return TUsikkerhedsArt::Absolut;
-    if (UsikkerhedArtRelativRadioButton->isChecked()) return TUsikkerhedsArt::Relativ;
-    if (UsikkerhedArtSoejleRadioButton->isChecked()) return TUsikkerhedsArt::Soejle;
-    return TUsikkerhedsArt::Ingen;
-}
-
 bool TIndDataVariabelDialog::FelterGodkendt() {
-    const TUsikkerhedsArt art = ValgtArt();
+    const TUsikkerhedsArt art = ArtKnapper->Valgt();
     if (art == TUsikkerhedsArt::Ingen) return true;
     const std::string navn = EditTekst(VariabelNavnEdit) + " i tabel " + SpinTekst(TabelNoSpinEdit);
     const std::string tekst = EditTekst(UsikkerhedEdit);
@@ -84,7 +67,7 @@ void TIndDataVariabelDialog::HentFelter() {
     Navn = EditTekst(VariabelNavnEdit);
     Enhed = EditTekst(EnhedEdit);
     TabelNo = SpinTekst(TabelNoSpinEdit);
-    UsikkerhedsArt = ValgtArt();
+    UsikkerhedsArt = ArtKnapper->Valgt();
     // Kept as the description writes it: the number without blanks or "%".
     std::string t = EditTekst(UsikkerhedEdit);
     std::string kort;

@@ -4,7 +4,10 @@
 #pragma once
 
 #include "core/Projekt.h"
+#include <memory>
+
 #include "ui/dialoger/PlotvikDialog.h"
+#include "ui/dialoger/UsikkerhedsArtKnapper.h"
 
 class QRadioButton;
 
@@ -17,10 +20,7 @@ public:
     QLineEdit* VariabelNavnEdit = nullptr;
     QLineEdit* EnhedEdit = nullptr;
     QSpinBox* TabelNoSpinEdit = nullptr;
-    QRadioButton* UsikkerhedArtIngenRadioButton = nullptr;
-    QRadioButton* UsikkerhedArtAbsolutRadioButton = nullptr;
-    QRadioButton* UsikkerhedArtRelativRadioButton = nullptr;
-    QRadioButton* UsikkerhedArtSoejleRadioButton = nullptr;
+    std::unique_ptr<TUsikkerhedsArtKnapper> ArtKnapper;  // UsikkerhedArt<kind>RadioButton
     QLineEdit* UsikkerhedEdit = nullptr;  // the value, the percentage or the column's name
     std::string Navn, Enhed, TabelNo;
     plotvik::TUsikkerhedsArt UsikkerhedsArt = plotvik::TUsikkerhedsArt::Ingen;
@@ -31,5 +31,4 @@ protected:
     bool FelterGodkendt() override;
 
 private:
-    plotvik::TUsikkerhedsArt ValgtArt() const;
 };

@@ -21,19 +21,8 @@ TUsikkerhedDialog::TUsikkerhedDialog(QWidget* parent)
     VariabelComboBox->setObjectName("VariabelComboBox");
     Felter->addRow(QStringLiteral("Variabel"), VariabelComboBox);
 
-    auto* gruppe = new QButtonGroup(this);
-    auto radio = [this, gruppe](const char* navn, const char* tekst) {
-        auto* r = new QRadioButton(QString::fromUtf8(tekst), this);
-        r->setObjectName(navn);
-        gruppe->addButton(r);
-        Felter->addRow(r);
-        return r;
-    };
-    UsikkerhedArtIngenRadioButton = radio("UsikkerhedArtIngenRadioButton", "&Ingen");
-    UsikkerhedArtAbsolutRadioButton = radio("UsikkerhedArtAbsolutRadioButton", "&Absolut (± værdi)");
-    UsikkerhedArtRelativRadioButton = radio("UsikkerhedArtRelativRadioButton", "&Relativ (± %)");
-    UsikkerhedArtSoejleRadioButton = radio("UsikkerhedArtSoejleRadioButton", "&Egen søjle");
-    UsikkerhedArtIngenRadioButton->setChecked(true);
+    ArtKnapper = std::make_unique<TUsikkerhedsArtKnapper>(
+        this, Felter, std::array{"&Ingen", "&Absolut (± værdi)", "&Relativ (± %)", "&Egen søjle"});
     UsikkerhedEdit = NyEdit("UsikkerhedEdit", "Usikkerhed");
     UsikkerhedSoejleComboBox = new QComboBox(this);
     UsikkerhedSoejleComboBox->setObjectName("UsikkerhedSoejleComboBox");
@@ -42,7 +31,7 @@ TUsikkerhedDialog::TUsikkerhedDialog(QWidget* parent)
 
     connect(TabelNoSpinEdit, &QSpinBox::valueChanged, this, [this] { TabelValgt(); });
     connect(VariabelComboBox, &QComboBox::currentIndexChanged, this, [this] { VariabelValgt(); });
-    connect(gruppe, &QButtonGroup::buttonToggled, this, [this] { ArtValgt(); });
+    connect(ArtKnapper->Gruppe(), &QButtonGroup::buttonToggled, this, [this] { ArtValgt(); });
     ArtValgt();
 }
 
@@ -64,7 +53,7 @@ void TUsikkerhedDialog::TabelValgt() {
         // A constant has one value: there is no column to hold its uncertainties.
         if (t != 0) UsikkerhedSoejleComboBox->addItem(plotvik::TilQString(navn), v);
     }
-    UsikkerhedArtSoejleRadioButton->setEnabled(t != 0);
+    ArtKnapper->Soejle()->setEnabled(t != 0);
     VariabelComboBox->setCurrentIndex(variable.empty() ? -1 : 0);
     VariabelValgt();
 }
@@ -74,12 +63,7 @@ void TUsikkerhedDialog::VariabelValgt() {
     std::pair<TUsikkerhedsArt, std::string> nu{TUsikkerhedsArt::Ingen, {}};
     if (v > 0 && Nuvaerende) nu = Nuvaerende(TabelNoSpinEdit->value(), v);
     UsikkerhedEdit->clear();
-    switch (nu.first) {
-        case TUsikkerhedsArt::Ingen: UsikkerhedArtIngenRadioButton->setChecked(true); break;
-        case TUsikkerhedsArt::Absolut: UsikkerhedArtAbsolutRadioButton->setChecked(true); break;
-        case TUsikkerhedsArt::Relativ: UsikkerhedArtRelativRadioButton->setChecked(true); break;
-        case TUsikkerhedsArt::Soejle: UsikkerhedArtSoejleRadioButton->setChecked(true); break;
-    }
+    ArtKnapper->Vaelg(nu.first);
     if (nu.first == TUsikkerhedsArt::Soejle) {
         const int i = UsikkerhedSoejleComboBox->findText(plotvik::TilQString(nu.second));
         if (i >= 0) UsikkerhedSoejleComboBox->setCurrentIndex(i);
@@ -90,20 +74,13 @@ void TUsikkerhedDialog::VariabelValgt() {
 }
 
 void TUsikkerhedDialog::ArtValgt() {
-    const TUsikkerhedsArt art = ValgtArt();
+    const TUsikkerhedsArt art = ArtKnapper->Valgt();
     UsikkerhedEdit->setEnabled(art == TUsikkerhedsArt::Absolut || art == TUsikkerhedsArt::Relativ);
     UsikkerhedSoejleComboBox->setEnabled(art == TUsikkerhedsArt::Soejle);
 }
 
-TUsikkerhedsArt TUsikkerhedDialog::ValgtArt() const {
-    if (UsikkerhedArtAbsolutRadioButton->isChecked()) return TUsikkerhedsArt::Absolut;
-    if (UsikkerhedArtRelativRadioButton->isChecked()) return TUsikkerhedsArt::Relativ;
-    if (UsikkerhedArtSoejleRadioButton->isChecked()) return TUsikkerhedsArt::Soejle;
-    return TUsikkerhedsArt::Ingen;
-}
-
 std::string TUsikkerhedDialog::ValgtTekst() const {
-    switch (ValgtArt()) {
+    switch (ArtKnapper->Valgt()) {
         case TUsikkerhedsArt::Ingen: return {};
         case TUsikkerhedsArt::Soejle: return plotvik::FraQString(UsikkerhedSoejleComboBox->currentText());
         default: return EditTekst(UsikkerhedEdit);
@@ -113,7 +90,7 @@ std::string TUsikkerhedDialog::ValgtTekst() const {
 void TUsikkerhedDialog::HentFelter() {
     TabelNo = TabelNoSpinEdit->value();
     VariabelNo = VariabelComboBox->currentData().toInt();
-    Art = ValgtArt();
+    Art = ArtKnapper->Valgt();
     Tekst = ValgtTekst();
 }
 
@@ -126,7 +103,7 @@ bool TUsikkerhedDialog::FelterGodkendt() {
         TabelNoSpinEdit->setFocus();
         return false;
     }
-    const std::string besked = Saet ? Saet(t, v, ValgtArt(), ValgtTekst()) : std::string();
+    const std::string besked = Saet ? Saet(t, v, ArtKnapper->Valgt(), ValgtTekst()) : std::string();
     if (besked.empty()) return true;
     plotvik::Flade().Fejlboks(besked);
     if (UsikkerhedEdit->isEnabled()) VaelgFelt(UsikkerhedEdit);

@@ -10,7 +10,10 @@
 #include <vector>
 
 #include "core/Projekt.h"
+#include <memory>
+
 #include "ui/dialoger/PlotvikDialog.h"
+#include "ui/dialoger/UsikkerhedsArtKnapper.h"
 
 class QComboBox;
 class QRadioButton;
@@ -32,10 +35,7 @@ public:
 
     QSpinBox* TabelNoSpinEdit = nullptr;
     QComboBox* VariabelComboBox = nullptr;
-    QRadioButton* UsikkerhedArtIngenRadioButton = nullptr;
-    QRadioButton* UsikkerhedArtAbsolutRadioButton = nullptr;
-    QRadioButton* UsikkerhedArtRelativRadioButton = nullptr;
-    QRadioButton* UsikkerhedArtSoejleRadioButton = nullptr;
+    std::unique_ptr<TUsikkerhedsArtKnapper> ArtKnapper;  // UsikkerhedArt<kind>RadioButton
     QLineEdit* UsikkerhedEdit = nullptr;
     QComboBox* UsikkerhedSoejleComboBox = nullptr;
 
@@ -52,6 +52,5 @@ private:
     void TabelValgt();
     void VariabelValgt();
     void ArtValgt();
-    plotvik::TUsikkerhedsArt ValgtArt() const;
     std::string ValgtTekst() const;
 };

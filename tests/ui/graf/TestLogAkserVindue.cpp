@@ -16,16 +16,14 @@
 #include <QPlainTextEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QXmlStreamReader>
 #include <cmath>
 
-#include "graphs/LogAkser.h"
 #include "ui/FormTestHjaelp.h"
 #include "ui/graf/GrafBillede.h"
 #include "ui/TestDialogHjaelp.h"
+#include "ui/TestSvgHjaelp.h"
 
 namespace plotvik::test {
 namespace {
@@ -34,16 +32,11 @@ class LogAkserVindue : public FormTest {
 protected:
     void SetUp() override {
         FormTest::SetUp();
-        Glat(false);
+        SaetGlat(false);
     }
     void TearDown() override {
-        Glat(true);
+        SaetGlat(true);
         FormTest::TearDown();
-    }
-    void Glat(bool glat) {
-        QAction* a = form->findChild<QAction*>(QStringLiteral("GlatteLinjerMenuItem"));
-        ASSERT_NE(a, nullptr);
-        if (a->isChecked() != glat) a->trigger();
     }
 
     // An example with its data file read into table 1 and computed, sheet 1 shown.
@@ -78,23 +71,13 @@ protected:
     }
     // The horizontal and the vertical lines of 7 pixels in an SVG drawing.
     static std::pair<int, int> Tvaerstreger(const QByteArray& svg) {
-        static const QRegularExpression tal(QStringLiteral("-?[0-9]+(\\.[0-9]+)?"));
         std::pair<int, int> n{0, 0};
-        QXmlStreamReader x(svg);
-        while (!x.atEnd()) {
-            if (x.readNext() != QXmlStreamReader::StartElement) continue;
-            QString d;
-            if (x.name() == QLatin1String("path")) d = x.attributes().value(QLatin1String("d")).toString();
-            else if (x.name() == QLatin1String("polyline")) d = x.attributes().value(QLatin1String("points")).toString();
-            else continue;
-            std::vector<double> v;
-            for (auto it = tal.globalMatch(d); it.hasNext();) v.push_back(it.next().captured(0).toDouble());
+        for (const std::vector<double>& v : LaesSvg(svg).Linjer)
             for (std::size_t i = 0; i + 3 < v.size(); i += 2) {
                 const double dx = std::fabs(v[i + 2] - v[i]), dy = std::fabs(v[i + 3] - v[i + 1]);
-                if (std::fabs(dx - 7) < 0.01 && dy < 0.01) ++n.first;
-                if (std::fabs(dy - 7) < 0.01 && dx < 0.01) ++n.second;
+                n.first += std::fabs(dx - 7) < 0.01 && dy < 0.01;
+                n.second += std::fabs(dy - 7) < 0.01 && dx < 0.01;
             }
-        }
         return n;
     }
     static bool Hvid(QRgb p) { return qRed(p) > 200 && qGreen(p) > 200 && qBlue(p) > 200; }
@@ -172,12 +155,9 @@ TEST_F(LogAkserVindue, TheExportedDrawingHoldsTheDecadeLabels) {
     Menu("EksporterGrafMenuItem");
     QFile fil(TilQString(mappe + "/terninger.svg"));
     ASSERT_TRUE(fil.open(QIODevice::ReadOnly));
-    QXmlStreamReader x(&fil);
-    QStringList tekster;
-    while (!x.atEnd())
-        if (x.readNext() == QXmlStreamReader::StartElement && x.name() == QLatin1String("text"))
-            tekster << x.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
-    EXPECT_FALSE(x.hasError());
+    const TSvgTegning svg = LaesSvg(fil.readAll());
+    EXPECT_FALSE(svg.Fejl);
+    const QStringList& tekster = svg.Tekster;
     // Two decades inside the limits: they are labelled, the minor ticks are not.
     for (const char* l : {"10", "100"}) EXPECT_TRUE(tekster.contains(QLatin1String(l))) << l;
     EXPECT_FALSE(tekster.contains(QLatin1String("20")));
@@ -222,23 +202,6 @@ TEST_F(LogAkserVindue, WhatALogAxisCannotShowIsNamedAndTheSheetStaysAsItWas) {
     }
 }
 
-TEST_F(LogAkserVindue, TheResidualsAreDrawnUnderTheGraph) {
-    TegnTerninger();
-    const int bund = GrafDelensBund(490);
-    const auto maerket = [&] {
-        int n = 0;
-        const QImage& b = form->GrafImage[1];
-        for (int py = bund + 10; py < 480; ++py)
-            for (int px = 60; px < 540; ++px) n += !Hvid(b.pixel(px, py));
-        return n;
-    };
-    const int foer = maerket();
-    Klik(Find<QCheckBox>("Residualer1CheckBox"));
-    EXPECT_TRUE(flade.Vist.empty()) << flade.Sidste();
-    EXPECT_GT(maerket(), foer + 100) << "the strip with the zero line and eleven residuals";
-    EXPECT_EQ(Resultater()[0], "Eksponentiel regression:");
-}
-
 TEST_F(LogAkserVindue, TheGraphDialogOffersTheRegressionsAndTheAxes) {
     struct Tilfaelde {
         const char* knap;
@@ -249,7 +212,6 @@ TEST_F(LogAkserVindue, TheGraphDialogOffersTheRegressionsAndTheAxes) {
     const Tilfaelde tilfaelde[] = {
         {"PotensRegressionRadioButton", true, true, "graf_type=X;", "Grafakse(1,1):  xmin=1; xmax=11; ymin=1; ymax=100; logakse=xy;"},
         {"EksponentielRegressionRadioButton", false, true, "graf_type=E;", "Grafakse(1,2):  xmin=1; xmax=11; ymin=1; ymax=100; logakse=y;"},
-        {"RegressionslinieRadioButton", false, false, "graf_type=R;", "Grafakse(1,3):  xmin=1; xmax=11; ymin=1; ymax=100;"},
     };
     Menu("OpbygProjektFilMenuItem");
     flade.Vist.clear();

@@ -3,11 +3,6 @@
 // side; the capture dialog opens the other side by its path, as a student
 // types a port, and the grid, the graph and the undo stack are read as the
 // student sees them.
-#include <fcntl.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -16,12 +11,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QUndoStack>
-#include <cerrno>
 #include <cmath>
 #include <functional>
 #include <thread>
 
 #include "files/Gendannelse.h"
+#include "support/PtyPar.h"
 #include "ui/FormTestHjaelp.h"
 #include "ui/vindue/OpsamlingDialog.h"
 #include "ui/fortryd/Autogem.h"
@@ -32,35 +27,6 @@ namespace {
 const std::string Afbrudt = "Opsamlingen er stoppet, fordi forbindelsen til m\xE5leren blev afbrudt. ";
 const std::string Halv = " Den sidste linie n\xE5" "ede ikke frem i sin helhed og er ikke taget med.";
 const std::string ForMangePunkter = "Kun de f\xF8rste 1023 m\xE5linger kan vises i grafen";
-
-struct TPty {
-    int Maaler = -1, Port = -1;
-    std::string Sti;
-    TPty() {
-        if (openpty(&Maaler, &Port, nullptr, nullptr, nullptr) != 0) return;
-        termios t{};
-        tcgetattr(Port, &t);
-        cfmakeraw(&t);
-        tcsetattr(Port, TCSANOW, &t);
-        Sti = ttyname(Port);
-    }
-    ~TPty() {
-        LukMaaler();
-        if (Port >= 0) close(Port);
-    }
-    void LukMaaler() {
-        if (Maaler >= 0) close(Maaler);
-        Maaler = -1;
-    }
-    void Skriv(std::string_view b) const {
-        while (!b.empty()) {
-            const ssize_t n = write(Maaler, b.data(), b.size());
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) return;
-            b.remove_prefix(size_t(n));
-        }
-    }
-};
 
 // Line i as the sketch would print it: A0 first, then the time, as the header names them.
 int A0(int i) { return 5000 + 3 * i; }
@@ -80,12 +46,12 @@ int IkkeHvide(const QImage& b) {
 
 class OpsamlingVindue : public FormTest {
 protected:
-    TPty pty;
+    TPtyPar pty;
     TOpsamlingDialog* d = nullptr;
 
     // The capture example loaded, "&Opsamling..." opened and the device's path typed as its port.
     void AabnDialog() {
-        ASSERT_GE(pty.Maaler, 0);
+        ASSERT_GE(pty.Skriver, 0);
         HentProjekt(Kopi("Opsamling.prj"));
         flade.Vist.clear();
         Menu("OpsamlingMenuItem");
@@ -106,11 +72,6 @@ protected:
             QApplication::processEvents(QEventLoop::AllEvents, 20);
         }
         return true;
-    }
-    static void Kor(int ms) {
-        QElapsedTimer ur;
-        ur.start();
-        while (ur.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
 
     bool Viser(int n) { return d->AntalMaalingerLabel->text() == QString::fromUtf8("Målinger: %1").arg(n); }
@@ -161,15 +122,12 @@ TEST_F(OpsamlingVindue, TwoThousandLinesGrowTheGridAndTheGraphAndGoAsOneUndoStep
     EXPECT_EQ(form->Projekt.Tabeller[1].AntalIndgange, 2000);
     EXPECT_EQ(form->AntalMaalingerSpinEdit[1]->value(), 2000);
     EXPECT_EQ(form->TabelGrid[1]->model()->rowCount(), 2001);
-    struct {
-        int maaling;
-    } raekker[] = {{1}, {2}, {1000}, {2000}};
-    for (const auto& r : raekker) {
-        SCOPED_TRACE(r.maaling);
-        EXPECT_EQ(Celle(1, r.maaling, 0), std::to_string(r.maaling));
-        EXPECT_EQ(Celle(1, r.maaling, 1), std::to_string(A0(r.maaling)));
+    for (int m : {1, 2, 1000, 2000}) {
+        SCOPED_TRACE(m);
+        EXPECT_EQ(Celle(1, m, 0), std::to_string(m));
+        EXPECT_EQ(Celle(1, m, 1), std::to_string(A0(m)));
         // U = A0*5/1023 with three decimals, computed when the capture ended.
-        EXPECT_NEAR(Tal(Celle(1, r.maaling, 2)), A0(r.maaling) * 5.0 / 1023.0, 0.0006);
+        EXPECT_NEAR(Tal(Celle(1, m, 2)), A0(m) * 5.0 / 1023.0, 0.0006);
     }
     EXPECT_TRUE(form->AntalMaalingerButton[1]->isEnabled());
 
@@ -190,8 +148,8 @@ TEST_F(OpsamlingVindue, ADeviceGoneInTheMiddleOfALineStopsWithTheMessageAndKeeps
     ASSERT_TRUE(flade.Vist.empty()) << flade.Sidste();
     pty.Skriv("t;A0\n1;10\n2;20\nzz\n3;30\n4;4");
     ASSERT_TRUE(Vent([&] { return Viser(3); }));
-    Kor(150);  // the rest of the write, the half line, has been read too
-    pty.LukMaaler();
+    QTest::qWait(150);  // the rest of the write, the half line, has been read too
+    pty.LukSkriver();
     ASSERT_TRUE(Vent([&] { return Find<QPushButton>(d, "StartButton")->isEnabled(); }));
 
     const std::string besked = Afbrudt + "3 m\xE5linger er gemt i tabel 1." + Halv;
@@ -201,10 +159,9 @@ TEST_F(OpsamlingVindue, ADeviceGoneInTheMiddleOfALineStopsWithTheMessageAndKeeps
     EXPECT_FALSE(Find<QPushButton>(d, "StopButton")->isEnabled());
     // An empty table takes the capture's count, as it takes a pasted block's.
     EXPECT_EQ(form->AntalMaalingerSpinEdit[1]->value(), 3);
-    const std::vector<std::pair<std::string, std::string>> ventet = {{"1", "10"}, {"2", "20"}, {"3", "30"}};
     for (int m = 1; m <= 3; ++m) {
-        EXPECT_EQ(Celle(1, m, 0), ventet[size_t(m - 1)].first) << m;
-        EXPECT_EQ(Celle(1, m, 1), ventet[size_t(m - 1)].second) << m;
+        EXPECT_EQ(Celle(1, m, 0), std::to_string(m)) << m;
+        EXPECT_EQ(Celle(1, m, 1), std::to_string(10 * m)) << m;
     }
     EXPECT_EQ(form->Fortryd->count(), trinFoer + 1);
     EXPECT_TRUE(form->FortrydMenuItem->isEnabled());
