@@ -2,7 +2,10 @@
 // from a measuring device, "Eksporter &tabel...", the recent projects, and
 // files dropped on the window. A project
 // opened from here goes through HentProjekt, as "&Hent Projekt Fil" does.
+#include "ui/vindue/DataKommandoer.h"
+
 #include <QAction>
+#include <QMainWindow>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -20,8 +23,8 @@
 #include "files/TabelEksport.h"
 #include "ui/vindue/OpsamlingDialog.h"
 #include "ui/dialoger/ImporterDataDialogUnit.h"
-#include "ui/vindue/PlotvikUnit.h"
-#include "ui/vindue/PlotvikUnitIntern.h"
+#include "ui/vindue/FilKommandoer.h"
+#include "ui/vindue/RedigerKommandoer.h"
 #include "ui/flade/Indstillinger.h"
 #include "ui/flade/Tegnsaet.h"
 
@@ -50,25 +53,6 @@ bool LaesHeleFilen(const std::string& navn, std::string& indhold) {
 
 namespace plotvik {
 
-void OpbygDataPunkter(TPlotvikForm& f, QMenu* fil) {
-    QAction* imp = fil->addAction(QStringLiteral("&Importer data..."));
-    imp->setObjectName(QStringLiteral("ImporterDataMenuItem"));
-    QObject::connect(imp, &QAction::triggered, &f, [&f] { f.ImporterDataMenuItemClick(); });
-    QAction* ops = fil->addAction(QStringLiteral("&Opsamling..."));
-    ops->setObjectName(QStringLiteral("OpsamlingMenuItem"));
-    QObject::connect(ops, &QAction::triggered, &f, [&f] { f.OpsamlingMenuItemClick(); });
-    QAction* eks = fil->addAction(QStringLiteral("Eksporter &tabel..."));
-    eks->setObjectName(QStringLiteral("EksporterTabelMenuItem"));
-    QObject::connect(eks, &QAction::triggered, &f, [&f] { f.EksporterTabelMenuItemClick(); });
-}
-
-void OpbygSenesteProjekter(TPlotvikForm& f, QMenu* fil) {
-    f.SenesteProjekterMenu = fil->addMenu(QStringLiteral("Seneste projekter"));
-    f.SenesteProjekterMenu->setObjectName(QStringLiteral("SenesteProjekterMenu"));
-    fil->addSeparator();
-    f.OpdaterSenesteProjekter();
-}
-
 QStringList SenesteProjekter() {
     QStringList liste = Indstillinger().value(QStringLiteral("SenesteProjekter")).toStringList();
     liste.removeAll(QString());
@@ -90,7 +74,31 @@ void HuskSenesteProjekt(const std::string& navn) {
 
 }  // namespace plotvik
 
-void TPlotvikForm::OpdaterSenesteProjekter() {
+void TDataKommandoer::OpbygMenuPunkter(QMenu* fil) {
+    const auto punkt = [this, fil](const QString& tekst, const char* navn, void (TDataKommandoer::*handling)()) {
+        QAction* a = fil->addAction(tekst);
+        a->setObjectName(QString::fromLatin1(navn));
+        QObject::connect(a, &QAction::triggered, &k.Hovedvindue, [this, handling] { (this->*handling)(); });
+    };
+    punkt(QStringLiteral("&Importer data..."), "ImporterDataMenuItem", &TDataKommandoer::ImporterDataMenuItemClick);
+    punkt(QStringLiteral("&Opsamling..."), "OpsamlingMenuItem", &TDataKommandoer::OpsamlingMenuItemClick);
+    punkt(QStringLiteral("Eksporter &tabel..."), "EksporterTabelMenuItem", &TDataKommandoer::EksporterTabelMenuItemClick);
+}
+
+void TDataKommandoer::OpbygSenesteProjekter(QMenu* fil) {
+    SenesteProjekterMenu = fil->addMenu(QStringLiteral("Seneste projekter"));
+    SenesteProjekterMenu->setObjectName(QStringLiteral("SenesteProjekterMenu"));
+    fil->addSeparator();
+    OpdaterSenesteProjekter();
+}
+
+bool TDataKommandoer::OpsamlingKoerer() const { return opsamling_ && opsamling_->Koerer(); }
+
+void TDataKommandoer::StopOpsamling() {
+    if (OpsamlingKoerer()) opsamling_->StopButtonClick();
+}
+
+void TDataKommandoer::OpdaterSenesteProjekter() {
     if (!SenesteProjekterMenu) return;
     SenesteProjekterMenu->clear();
     const QStringList liste = SenesteProjekter();
@@ -100,15 +108,15 @@ void TPlotvikForm::OpdaterSenesteProjekter() {
         a->setObjectName(QStringLiteral("SenesteProjekt%1MenuItem").arg(i + 1));
         a->setToolTip(sti);
         a->setStatusTip(sti);
-        connect(a, &QAction::triggered, this, [this, sti] { HentProjekt(FraQString(sti)); });
+        QObject::connect(a, &QAction::triggered, &k.Hovedvindue, [this, sti] { k.Filkommandoer->HentProjekt(FraQString(sti)); });
     }
     SenesteProjekterMenu->setEnabled(!liste.isEmpty());
 }
 
 // ---------------------------------------------------------------- import
 
-void TPlotvikForm::ImporterDataMenuItemClick() {
-    const int t = AktivTabelEllerFoerste(Projekt);
+void TDataKommandoer::ImporterDataMenuItemClick() {
+    const int t = AktivTabelEllerFoerste(k.Projekt);
     if (t < 1) {
         Flade().Fejlboks("Der er ingen tabel at importere data i. Hent eller opbyg f\xF8rst et projekt.");
         return;
@@ -118,14 +126,14 @@ void TPlotvikForm::ImporterDataMenuItemClick() {
     ImporterDataFil(t, *navn);
 }
 
-void TPlotvikForm::ImporterDataFil(int t, const std::string& navn) {
+void TDataKommandoer::ImporterDataFil(int t, const std::string& navn) {
     // The table's own faults first, in the words paste uses, before the dialog.
     TCelleBlok proeve;
     proeve.Raekker = proeve.Soejler = 1;
     proeve.Celler = {"0"};
     TIndsaetningsValg tabel;
     tabel.Tabel = t;
-    const TIndsaetning kan = ForberedIndsaetning(Projekt, proeve, tabel);
+    const TIndsaetning kan = ForberedIndsaetning(k.Projekt, proeve, tabel);
     if (!kan.Ok) {
         Flade().Fejlboks(kan.Besked);
         return;
@@ -135,8 +143,8 @@ void TPlotvikForm::ImporterDataFil(int t, const std::string& navn) {
         Flade().Fejlboks("Filen " + navn + " kan ikke \xE5" "bnes");
         return;
     }
-    StopIndtastning(t);
-    TImporterDataDialog d(Projekt, t, std::move(bytes), TilQString(navn), this);
+    k.StopIndtastning(t);
+    TImporterDataDialog d(k.Projekt, t, std::move(bytes), TilQString(navn), &k.Hovedvindue);
     if (d.exec() != QDialog::Accepted) return;
     const TImportResultat& r = d.Resultat();
     if (!r.Besked.empty()) {
@@ -147,8 +155,8 @@ void TPlotvikForm::ImporterDataFil(int t, const std::string& navn) {
     valg.Tabel = t;
     valg.Variabler = d.Variabler();
     valg.DecimalTegn = r.DecimalTegn;
-    valg.Kontrol = Projekt.KontrolAfInddata;
-    TIndsaetning ind = ForberedIndsaetning(Projekt, r.Data, valg);
+    valg.Kontrol = k.Projekt.KontrolAfInddata;
+    TIndsaetning ind = ForberedIndsaetning(k.Projekt, r.Data, valg);
     if (!ind.Ok) {
         std::string besked = ind.Besked;
         if (ind.FejlLinie > 0) besked += "\n\r(linie " + std::to_string(ind.FejlLinie) + " i filen)";
@@ -157,40 +165,40 @@ void TPlotvikForm::ImporterDataFil(int t, const std::string& navn) {
     }
     // A shorter file than the table: old measurements below the file's would
     // look as if they came from it, unless the student wants to keep them.
-    const int foer = Projekt.Tabeller[t].AntalIndgange, nye = r.Data.Raekker;
+    const int foer = k.Projekt.Tabeller[t].AntalIndgange, nye = r.Data.Raekker;
     if (nye >= 1 && nye < foer &&
         Flade().JaEllerNej("Tabel " + std::to_string(t) + " har " + std::to_string(foer) + " m\xE5linger, filen har " +
                            std::to_string(nye) + ".\n\rSkal tabellen have " + std::to_string(nye) +
                            " m\xE5linger? Tryk Nej for at beholde de \xF8vrige m\xE5linger."))
         ind.AntalIndgange = nye;
-    SkrivCelleblok(t, ind, QStringLiteral("import"));
-    VisArk(TTabelArk::ArkForTabel(t));
+    k.Redigering->SkrivCelleblok(t, ind, QStringLiteral("import"));
+    k.VisArk(TTabelArk::ArkForTabel(t));
 }
 
 // ---------------------------------------------------------------- live capture
 
-void TPlotvikForm::OpsamlingMenuItemClick() {
-    if (AktivTabelEllerFoerste(Projekt) < 1) {
+void TDataKommandoer::OpsamlingMenuItemClick() {
+    if (AktivTabelEllerFoerste(k.Projekt) < 1) {
         Flade().Fejlboks("Der er ingen tabel at opsamle m\xE5linger i. Hent eller opbyg f\xF8rst et projekt.");
         return;
     }
-    if (!OpsamlingDialog) OpsamlingDialog = new TOpsamlingDialog(*this, this);
+    if (!opsamling_) opsamling_ = new TOpsamlingDialog(k, &k.Hovedvindue);
     // The ports plugged in since, and the tables of the project as it is now.
-    OpsamlingDialog->Opdater();
-    OpsamlingDialog->show();
-    OpsamlingDialog->raise();
-    OpsamlingDialog->activateWindow();
+    opsamling_->Opdater();
+    opsamling_->show();
+    opsamling_->raise();
+    opsamling_->activateWindow();
 }
 
 // ---------------------------------------------------------------- export
 
-void TPlotvikForm::EksporterTabelMenuItemClick() {
-    const int t = AktivTabelEllerFoerste(Projekt);
+void TDataKommandoer::EksporterTabelMenuItemClick() {
+    const int t = AktivTabelEllerFoerste(k.Projekt);
     if (t < 1) {
         Flade().Fejlboks("Der er ingen tabel at eksportere. Hent f\xF8rst et projekt.");
         return;
     }
-    StopIndtastning(t);
+    k.StopIndtastning(t);
     TEksportValg valg;
     if (!Flade().JaEllerNej("Skal tabel " + std::to_string(t) +
                             " skrives med semikolon og decimalkomma, som danske regneark l\xE6ser den?\n\r"
@@ -198,7 +206,7 @@ void TPlotvikForm::EksporterTabelMenuItemClick() {
         valg.Separator = ',';
         valg.DecimalTegn = '.';
     }
-    std::string forslag = SkiftEndelse(Projekt.ProjektFilNavn, "");
+    std::string forslag = SkiftEndelse(k.Projekt.ProjektFilNavn, "");
     forslag = forslag.empty() ? "Tabel_" + std::to_string(t) + ".csv"
                               : forslag.substr(0, forslag.size() - 1) + "Tabel_" + std::to_string(t) + ".csv";
     const auto navn = Flade().GemFilDialog(CsvFilter, forslag);
@@ -207,7 +215,7 @@ void TPlotvikForm::EksporterTabelMenuItemClick() {
     if (std::filesystem::exists(std::filesystem::path(*navn), fejl) &&
         !Flade().JaEllerNej("Filen: " + *navn + " eksisterer" + "\n\r" + "Skal den overskrives?"))
         return;
-    const TSkrivning s = EksporterTabel(Projekt, t, *navn, valg);
+    const TSkrivning s = EksporterTabel(k.Projekt, t, *navn, valg);
     if (s == TSkrivning::KanIkkeOprettes)
         Flade().Fejlboks("Tabellen kunne ikke eksporteres: filen " + *navn +
                          " kan ikke oprettes.\n\rV\xE6lg en anden mappe eller et andet navn.");
@@ -218,28 +226,28 @@ void TPlotvikForm::EksporterTabelMenuItemClick() {
 
 // ---------------------------------------------------------------- dropped files
 
-void TPlotvikForm::dragEnterEvent(QDragEnterEvent* e) {
-    const QList<QUrl> urls = e->mimeData()->urls();
-    if (urls.size() == 1 && urls.front().isLocalFile()) e->acceptProposedAction();
+bool TDataKommandoer::KanSlippes(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.front().isLocalFile();
 }
 
-void TPlotvikForm::dropEvent(QDropEvent* e) {
+void TDataKommandoer::Slip(QDropEvent* e) {
     const QList<QUrl> urls = e->mimeData()->urls();
     if (urls.size() != 1 || !urls.front().isLocalFile()) return;
     e->acceptProposedAction();
     // The question about unsaved text and the import dialog come after the drop has ended.
     const QString fil = urls.front().toLocalFile();
     const QPoint punkt = e->position().toPoint();
-    QTimer::singleShot(0, this, [this, fil, punkt] { AabnSluppetFil(fil, punkt); });
+    QTimer::singleShot(0, &k.Hovedvindue, [this, fil, punkt] { AabnSluppetFil(fil, punkt); });
 }
 
-void TPlotvikForm::AabnSluppetFil(const QString& fil, QPoint punkt) {
+void TDataKommandoer::AabnSluppetFil(const QString& fil, QPoint punkt) {
     if (QFileInfo(fil).suffix().compare(QStringLiteral("prj"), Qt::CaseInsensitive) == 0) {
-        HentProjekt(FraQString(fil));
+        k.Filkommandoer->HentProjekt(FraQString(fil));
         return;
     }
-    auto* side = qobject_cast<TTabelArk*>(SideKontrol->currentWidget());
-    const int t = side ? side->TabelVed(side->mapFrom(this, punkt)) : 0;
+    auto* side = qobject_cast<TTabelArk*>(k.SideKontrol->currentWidget());
+    const int t = side ? side->TabelVed(side->mapFrom(&k.Hovedvindue, punkt)) : 0;
     if (t < 1) {
         Flade().Fejlboks("Slip en datafil p\xE5 et tabelark med en tabel, s\xE5 bliver den indl\xE6st i tabellen.\n\r"
                          "En projektfil (.prj) kan slippes hvor som helst i vinduet.");

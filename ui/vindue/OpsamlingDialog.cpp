@@ -1,11 +1,11 @@
-// The capture dialog: the port and its speed, the table and where each field
-// of a line goes, Start and Stop, and what has arrived so far. While the
-// capture runs the grid and the table's graph sheets are refreshed by a timer
-// (never once per line: a sensor may send a thousand lines a second), the
-// graph with its points only; Stop draws it once more with the fit.
+// The capture dialog: port, speed, table, where each field of a line goes,
+// Start, Stop and what has arrived. While it runs a timer, never each line (a
+// sensor may send a thousand a second), refreshes the grid and the table's
+// graph sheets with points only; Stop draws the graphs once more with the fit.
 #include "ui/vindue/OpsamlingDialog.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -30,7 +30,7 @@
 #include "ui/flade/StilleFlade.h"
 #include "ui/flade/Indstillinger.h"
 #include "ui/flade/Tegnsaet.h"
-#include "ui/vindue/PlotvikUnit.h"
+#include "ui/vindue/VinduesKerne.h"
 
 using namespace plotvik;
 
@@ -51,7 +51,7 @@ QString KommaTal(double x) { return QString::number(x, 'f', 1).replace('.', ',')
 
 }  // namespace
 
-TOpsamlingDialog::TOpsamlingDialog(TPlotvikForm& f, QWidget* parent) : QDialog(parent), f_(f) {
+TOpsamlingDialog::TOpsamlingDialog(TVinduesKerne& f, QWidget* parent) : QDialog(parent), f_(f) {
     setObjectName(QStringLiteral("OpsamlingDialog"));
     setWindowTitle(QStringLiteral("Opsamling fra en måler"));
     setModal(false);
@@ -119,7 +119,7 @@ TOpsamlingDialog::TOpsamlingDialog(TPlotvikForm& f, QWidget* parent) : QDialog(p
     connect(&opfrisk_, &QTimer::timeout, this, &TOpsamlingDialog::Opfrisk);
     connect(StartButton, &QPushButton::clicked, this, &TOpsamlingDialog::StartButtonClick);
     connect(StopButton, &QPushButton::clicked, this, &TOpsamlingDialog::StopButtonClick);
-    f_.installEventFilter(this);
+    f_.Hovedvindue.installEventFilter(this);
     connect(TabelNoSpinEdit, &QSpinBox::valueChanged, this, [this] {
         if (!Koerer()) OpbygFelter();
     });
@@ -317,7 +317,7 @@ void TOpsamlingDialog::StopButtonClick() {
 bool TOpsamlingDialog::eventFilter(QObject* o, QEvent* e) {
     // The window closing: the capture ends first, so that its values are in
     // the project (and its undo step) before the window asks about saving.
-    if (o == &f_ && e->type() == QEvent::Close) StopButtonClick();
+    if (o == &f_.Hovedvindue && e->type() == QEvent::Close) StopButtonClick();
     return QDialog::eventFilter(o, e);
 }
 
@@ -482,7 +482,7 @@ void TOpsamlingDialog::LaasTabel(bool laast) {
     // Another project, a new table definition or an undo in the middle would
     // take the table from under the capture: the menus wait, and so do the
     // keys of "&Fortryd" and "&Gentag", until it ends.
-    f_.menuBar()->setEnabled(!laast);
+    f_.Hovedvindue.menuBar()->setEnabled(!laast);
     if (laast) {
         f_.FortrydMenuItem->setEnabled(false);
         f_.GentagMenuItem->setEnabled(false);

@@ -28,12 +28,12 @@ class QMouseEvent;
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class TPlotvikForm;
+class TVinduesKerne;
 
 class TOpsamlingDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TOpsamlingDialog(TPlotvikForm& f, QWidget* parent = nullptr);
+    explicit TOpsamlingDialog(TVinduesKerne& f, QWidget* parent = nullptr);
     ~TOpsamlingDialog() override;
 
     // The choices shown again for the project as it is now (tables, variables).
@@ -75,7 +75,7 @@ private:
     void LaasTabel(bool laast);  // the table's own commands wait while the capture writes into it
     double Sekunder() const { return ur_.nsecsElapsed() / 1e9; }
 
-    TPlotvikForm& f_;
+    TVinduesKerne& f_;
     QSerialPort* port_ = nullptr;
     QTimer opfrisk_;
     QElapsedTimer ur_;

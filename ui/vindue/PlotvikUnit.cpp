@@ -1,45 +1,36 @@
-// The main window: creation of the sheets, the creation step that also runs
-// before a project is loaded, the dispatch of commands to the sheet that
-// holds a table or a graph, the options menu, help and closing.
+// The main window: creation of the sheets and of the command groups, the
+// creation step that also runs before a project is loaded, the menus, and
+// closing and dropping on the window.
 #include "ui/vindue/PlotvikUnit.h"
-
-#include <QDateTime>
-#include <QUndoStack>
-
-#include "ui/fortryd/Autogem.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QDialog>
-#include <QFile>
-#include <QGroupBox>
-#include <QItemSelectionModel>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
+#include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QSpinBox>
+#include <QShortcut>
 #include <QTabWidget>
-#include <QTableView>
-#include <QTextBrowser>
-#include <QVBoxLayout>
+#include <QUndoStack>
 
-#include "core/Brugerflade.h"
-#include "core/Tegnsaet.h"
-#include "files/PlotvikFiler.h"
-#include "ui/ark/CelleModel.h"
-#include "ui/vindue/OpsamlingDialog.h"
-#include "ui/graf/GrafBillede.h"
-#include "ui/graf/GrafVisning.h"
-#include "ui/vindue/PlotvikUnitIntern.h"
-#include "ui/graf/QtLaerred.h"
+#include "ui/ark/GrafZoom.h"
 #include "ui/ark/Tastatur.h"
 #include "ui/ark/TekstArk.h"
-#include "ui/flade/Tegnsaet.h"
+#include "ui/fortryd/Autogem.h"
+#include "ui/graf/GrafVisning.h"
+#include "ui/vindue/DataKommandoer.h"
+#include "ui/vindue/DefinerKommandoer.h"
+#include "ui/vindue/FilKommandoer.h"
+#include "ui/vindue/GendannelsesKommandoer.h"
+#include "ui/vindue/GrafKommandoer.h"
+#include "ui/vindue/RedigerKommandoer.h"
+#include "ui/vindue/VelkomstKommandoer.h"
 
 using namespace plotvik;
 
@@ -47,9 +38,32 @@ namespace {
 
 const char* const ArkTekster[7] = {"", "Tabelark 1", "TabelArk 2", "Graf Ark 1", "Graf Ark 2", "Graf Ark 3", "TekstArk"};
 
+QAction* Punkt(QMenu* menu, const QString& tekst, const char* navn) {
+    QAction* a = menu->addAction(tekst);
+    a->setObjectName(QString::fromLatin1(navn));
+    return a;
+}
+
 }  // namespace
 
-TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
+TPlotvikForm::TPlotvikForm(QWidget* parent)
+    : QMainWindow(parent),
+      TVinduesKerne(static_cast<QMainWindow&>(*this)),
+      fil_(std::make_unique<TFilKommandoer>(*this)),
+      data_(std::make_unique<TDataKommandoer>(*this)),
+      rediger_(std::make_unique<TRedigerKommandoer>(*this)),
+      gendannelse_(std::make_unique<TGendannelsesKommandoer>(*this)),
+      velkomst_(std::make_unique<TVelkomstKommandoer>(*this)),
+      graf_(std::make_unique<TGrafKommandoer>(*this)),
+      definer_(std::make_unique<TDefinerKommandoer>(*this)) {
+    Filkommandoer = fil_.get();
+    Datakommandoer = data_.get();
+    Redigering = rediger_.get();
+    Gendannelse = gendannelse_.get();
+    Velkomst = velkomst_.get();
+    Grafkommandoer = graf_.get();
+    Definitioner = definer_.get();
+
     setObjectName(QStringLiteral("PlotvikForm"));
     setWindowTitle(QStringLiteral("Plotvik "));
     QFont skrift(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
@@ -61,32 +75,34 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
     SideKontrol = new QTabWidget(this);
     SideKontrol->setObjectName(QStringLiteral("SideKontrol"));
     setCentralWidget(SideKontrol);
-    OpbygMenuer(*this);
     Fortryd = new QUndoStack(this);
     Fortryd->setObjectName(QStringLiteral("FortrydStak"));
     Fortryd->setUndoLimit(100);
-    OpretRedigerMenu();
+    OpbygMenuer();
     Autogem = std::make_unique<TAutogem>([this]() -> std::string {
         return HarArbejde() ? GendannelsesBytes(QDateTime::currentSecsSinceEpoch()) : std::string();
     });
+    TRedigerKommandoer* r = rediger_.get();
     for (int a = 1; a <= 2; ++a) {
         TabelSide[a] = new TTabelArk(a, Projekt, Indtastning, skrift);
         TabelSide[a]->StopIndtastningI = [this](int t) { StopIndtastning(t); };
-        TabelSide[a]->SkrivCelleI = [this](int t, int v, int k, const std::string& tekst) { SkrivTastetCelle(t, v, k, tekst); };
-        TabelSide[a]->SomTrin = [this](int t, const QString& navn, const std::function<void()>& h) { SomFortrydTrin(t, navn, h); };
-        connect(TabelSide[a], &TTabelArk::TabelBeregnet, this, &TPlotvikForm::VisTabelGrafer);
+        TabelSide[a]->SkrivCelleI = [r](int t, int v, int k, const std::string& tekst) { r->SkrivTastetCelle(t, v, k, tekst); };
+        TabelSide[a]->SomTrin = [r](int t, const QString& navn, const std::function<void()>& h) { r->SomFortrydTrin(t, navn, h); };
+        connect(TabelSide[a], &TTabelArk::TabelBeregnet, this, [this](int t) { VisTabelGrafer(t); });
         Ark[a] = TabelSide[a];
     }
     KonstanterLabel = TabelSide[1]->KonstanterLabel;
     for (int s = 1; s <= 3; ++s) {
         GrafSide[s] = new TGrafArkSide(s, Projekt, GrafArkene, TegneTilstand, skrift);
         GrafSide[s]->SaetPopupMenu(GrafPopupMenu);
-        connect(GrafSide[s], &TGrafArkSide::MusNed, this, &TPlotvikForm::GrafImageMouseDown);
+        connect(GrafSide[s], &TGrafArkSide::MusNed, this, [g = graf_.get()](int ark, Qt::MouseButton knap, int x, int y) {
+            g->GrafImageMouseDown(ark, knap, x, y);
+        });
         Ark[s + 2] = GrafSide[s];
     }
     TekstSide = new TTekstArk(Projekt);
     RedigerMemo = TekstSide->RedigerMemo;
-    connect(RedigerMemo, &QPlainTextEdit::textChanged, this, &TPlotvikForm::DataAendret);
+    connect(RedigerMemo, &QPlainTextEdit::textChanged, this, [this] { DataAendret(); });
     Ark[6] = TekstSide;
     for (int a = 1; a <= 6; ++a) SideKontrol->addTab(Ark[a], QString::fromLatin1(ArkTekster[a]));
     // The sheet in front is part of what a restore shows again.
@@ -95,8 +111,11 @@ TPlotvikForm::TPlotvikForm(QWidget* parent) : QMainWindow(parent) {
     });
 
     FormCreate();
-    OpretDialoger();
-    OpretVelkomst(*this);
+    // The thirteen dialogs, once each, in the start-up order.
+    definer_->OpretDialoger();
+    graf_->OpretDialoger();
+    setAcceptDrops(true);
+    velkomst_->Opret();
     // The keys of the whole window: typing reaches the cells, the rest the menus and buttons.
     tastatur_ = new TTastaturFilter(*this, [this]() -> QWidget* { return SideKontrol ? SideKontrol->currentWidget() : nullptr; });
     QApplication::instance()->installEventFilter(tastatur_);
@@ -121,16 +140,11 @@ TPlotvikForm::~TPlotvikForm() {
     Autogem.reset();
 }
 
-void TPlotvikForm::OpretDialoger() {
-    OpretDefinitionsDialoger();
-    OpretVaerktoejsDialoger();
-}
-
 void TPlotvikForm::FormCreate() {
     // A new or another project ends a running capture first: its values and
     // its undo step belong to the project they were read into.
-    if (OpsamlingDialog && OpsamlingDialog->Koerer()) OpsamlingDialog->StopButtonClick();
-    for (int t = 0; t <= MaksTabeller; ++t) StopIndtastning(t);
+    data_->StopOpsamling();
+    StopAlIndtastning();
     for (int s = 1; s <= 3; ++s) GrafSide[s]->TegnFunktionButton->setEnabled(false);
     for (int a = 1; a <= 2; ++a) TabelSide[a]->SkjulTabeller();
     StartProjekt(Projekt);
@@ -148,200 +162,143 @@ void TPlotvikForm::FormCreate() {
     NytFortrydForloeb();
 }
 
-void TPlotvikForm::VisArk(int ark) {
-    if (ark >= 1 && ark <= 6) SideKontrol->setCurrentWidget(Ark[ark]);
+// ---------------------------------------------------------------- asked of the window by name
+
+void TPlotvikForm::HentProjekt(const std::string& navn) { fil_->HentProjekt(navn); }
+
+void TPlotvikForm::StartMedProjekt(const std::string& navn) { gendannelse_->StartMedProjekt(navn); }
+
+void TPlotvikForm::GendanArbejde(const TGendannelse& g) { gendannelse_->GendanArbejde(g); }
+
+std::string TPlotvikForm::GendannelsesBytes(std::int64_t tidspunkt) const {
+    return gendannelse_->GendannelsesBytes(tidspunkt);
 }
 
-// ---------------------------------------------------------------- dispatch to the sheets
+void TPlotvikForm::IndsaetTekst(int t, const QString& tekst) { rediger_->IndsaetTekst(t, tekst); }
 
-TTabelArk* TPlotvikForm::TabelSideFor(int t) const {
-    if (t < 0 || t > MaksTabeller) return nullptr;
-    return TabelSide[TTabelArk::ArkForTabel(t)];
-}
-
-const TTabelKontroller& TPlotvikForm::TabelKontroller(int t) const {
-    static const TTabelKontroller ingen{};
-    TTabelArk* side = TabelSideFor(t);
-    return side ? side->K(t) : ingen;
-}
-
-const QImage& TPlotvikForm::GrafBilledeFor(int s) {
-    static const QImage ingen;
-    return GrafSideNo(s) ? GrafSide[s]->GrafImage() : ingen;
-}
-
-TGrafVisning* TPlotvikForm::GrafVisningFor(int s) { return GrafSideNo(s) ? GrafSide[s]->Visning.get() : nullptr; }
-
-void TPlotvikForm::OpsaetTabelGrid(int t) {
-    if (TTabelArk* side = TabelSideFor(t)) side->OpsaetTabelGrid(t);
-}
-
-void TPlotvikForm::IndtastTabel(int t, int r, int c) {
-    if (TTabelArk* side = TabelSideFor(t)) side->IndtastTabel(t, r, c);
-}
-
-void TPlotvikForm::StopIndtastning(int t) {
-    if (TTabelArk* side = TabelSideFor(t)) side->StopIndtastning(t);
-}
-
-void TPlotvikForm::UdregnTabelButtonClick(int t) {
-    if (TTabelArk* side = TabelSideFor(t)) side->UdregnTabelButtonClick(t);
-}
-
-void TPlotvikForm::AntalMaalingerButtonClick(int t) {
-    if (TTabelArk* side = TabelSideFor(t)) side->AntalMaalingerButtonClick(t);
-}
-
-void TPlotvikForm::IndLaesTabelButtonClick(int t) {
-    if (TTabelArk* side = TabelSideFor(t)) side->IndLaesTabelButtonClick(t);
-}
-
-void TPlotvikForm::SaetProgramstyring(int t, bool programstyret) {
-    if (TTabelArk* side = TabelSideFor(t)) side->SaetProgramstyring(t, programstyret);
-}
-
-void TPlotvikForm::VisTabelGrafer(int t) {
-    if (t < 1 || t > MaksTabeller) return;
-    const TTabelDef& T = Projekt.Tabeller[t];
-    for (int g = 1; g <= MinHel(T.AntalGrafer, MaksGrafer); ++g)
-        if (TGrafArkSide* side = GrafSideNo(T.Grafer[g].GrafArkNo)) side->VisTabelGraf(T.Grafer[g]);
-}
-
-void TPlotvikForm::TagGrafArkTilbage(int s) {
-    if (TGrafArkSide* side = GrafSideNo(s)) side->TagTilbage();
-}
-
-void TPlotvikForm::VisGrafArk(int s) {
-    if (TGrafArkSide* side = GrafSideNo(s)) side->Vis();
-}
-
-void TPlotvikForm::TegnGrafButtonClick(int s) {
-    if (TGrafArkSide* side = GrafSideNo(s)) side->TegnGrafButtonClick();
-}
-
-void TPlotvikForm::StatistikCheckBoxClick(int s) {
-    if (TGrafArkSide* side = GrafSideNo(s)) side->StatistikCheckBoxClick();
-}
-
-void TPlotvikForm::TegnFunktionButtonClick(int s) {
-    if (TGrafArkSide* side = GrafSideNo(s)) side->TegnFunktionButtonClick();
-}
-
-// ---------------------------------------------------------------- "Valgmuligheder"
-
-void TPlotvikForm::KontrolafInddataMenuItemClick() {
-    const std::string tekst =
-        "Hvis du sl\xE5r Kontrol af Inddata fra, s\xE5 bliver fejl-\n\r"
-        "indtastede tal f\xF8rst kontrolleret ved beregningen\n\r"
-        "af tabellen. Sl\xE5 kun kontrollen fra, hvis du har felter,\n\r"
-        "som ikke best\xE5r af tal, som f.eks. navne\n\r"
-        "Tryk OK for at sl\xE5 fra eller til, ellers tryk Cancel";
-    if (Flade().OkEllerAnnuller(tekst)) Projekt.KontrolAfInddata = !Projekt.KontrolAfInddata;
-}
-
-void TPlotvikForm::StatistikPaamaalingerMenuItemClick() {
-    Flade().Informationsboks(
-        "Tryk p\xE5 \"Beregn\", efter at dette punkt er valgt\n\r"
-        "Hvis ikke edit felterne bliver vist, s\xE5 gentag menuvalget.");
-    const int t = Projekt.AktivTabel == 0 ? 1 : Projekt.AktivTabel;
-    if (t >= 1 && t <= MaksTabeller) Projekt.Tabeller[t].VisGnsOgVarians = true;
-}
-
-// ---------------------------------------------------------------- "&Fil"
-
-void TPlotvikForm::GemInddataMenuItemClick() {
-    if (Projekt.AktivTabel <= 0 || Projekt.AktivTabel > MaksTabeller) {
-        Flade().Fejlboks("Kan ikke skrive inddata, n\xE5r der ikke er nogen tabel");
-        return;
-    }
-    Fejl = false;
-    GemDataFil(Projekt, Projekt.AktivTabel);
-    Fejl = false;
-}
-
-void TPlotvikForm::AfslutMenuItemClick() {
-    QApplication::processEvents();
-    close();
-}
+// ---------------------------------------------------------------- closing and dropping
 
 void TPlotvikForm::closeEvent(QCloseEvent* e) {
-    for (int t = 0; t <= MaksTabeller; ++t) StopIndtastning(t);
-    if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
+    StopAlIndtastning();
+    if (!Projekt.TekstGemt) fil_->SpoergOmGem(Projekt.TekstFilNavn);
     // A normal close, after the questions: nothing is left to recover.
     if (Autogem) Autogem->Fjern();
     e->accept();
 }
 
-// ---------------------------------------------------------------- "Hjælp"
+void TPlotvikForm::dragEnterEvent(QDragEnterEvent* e) {
+    if (TDataKommandoer::KanSlippes(e->mimeData())) e->acceptProposedAction();
+}
 
-namespace {
+void TPlotvikForm::dropEvent(QDropEvent* e) { data_->Slip(e); }
 
-// The help file is plain text; a line "@n Title" starts the topic with
-// context number n, a line that begins with two blanks is shown as typed.
-QString HjaelpSomHtml(const QString& tekst) {
-    QString html = QStringLiteral("<html><body style='font-family:Arial,Liberation Sans; font-size:10pt'>");
-    bool foruddannet = false, afsnit = false;
-    auto slutAfsnit = [&] {
-        if (afsnit) html += QStringLiteral("</p>");
-        afsnit = false;
+// ---------------------------------------------------------------- the menus
+
+void TPlotvikForm::OpbygMenuer() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    // An item runs its command; the window is the context, so that nothing
+    // reaches a command once the window is going.
+    auto forbind = [this](QAction* a, auto* kommandoer, auto handling) {
+        connect(a, &QAction::triggered, this, [kommandoer, handling] { (kommandoer->*handling)(); });
     };
-    for (QString linie : tekst.split('\n')) {
-        linie.remove('\r');
-        const bool kode = linie.startsWith(QStringLiteral("  "));
-        if (kode != foruddannet) {
-            slutAfsnit();
-            html += kode ? QStringLiteral("<pre>") : QStringLiteral("</pre>");
-            foruddannet = kode;
-        }
-        if (linie.startsWith('@')) {
-            slutAfsnit();
-            const int mellemrum = linie.indexOf(' ');
-            const QString nr = linie.mid(1, mellemrum < 0 ? -1 : mellemrum - 1);
-            const QString titel = mellemrum < 0 ? QString() : linie.mid(mellemrum + 1);
-            html += QStringLiteral("<a name='k%1'></a><h2>%2</h2>").arg(nr, titel.toHtmlEscaped());
-        } else if (kode) {
-            html += linie.toHtmlEscaped() + '\n';
-        } else if (linie.trimmed().isEmpty()) {
-            slutAfsnit();
-        } else {
-            if (!afsnit) html += QStringLiteral("<p>");
-            afsnit = true;
-            html += linie.toHtmlEscaped() + ' ';
-        }
-    }
-    slutAfsnit();
-    if (foruddannet) html += QStringLiteral("</pre>");
-    return html + QStringLiteral("</body></html>");
+
+    QMenu* fil = bar->addMenu(QStringLiteral("&Fil"));
+    fil->setObjectName(QStringLiteral("FilMenu"));
+    forbind(Punkt(fil, QStringLiteral("&Hent Projekt Fil"), "HentProjektFilMenuItem"), fil_.get(), &TFilKommandoer::HentProjektFilMenuItemClick);
+    forbind(Punkt(fil, QStringLiteral("&Rediger Projekt Fil"), "RedigerProjektFilMenuItem"), fil_.get(), &TFilKommandoer::RedigerProjektFilMenuItemClick);
+    forbind(Punkt(fil, QStringLiteral("&Opbyg Projekt Fil"), "OpbygProjektFilMenuItem"), fil_.get(), &TFilKommandoer::OpbygProjektFilMenuItemClick);
+    forbind(Punkt(fil, QStringLiteral("Omdan &til Projekt Fil"), "OmdanTilProjektFilMenuItem"), fil_.get(), &TFilKommandoer::OmdanTilProjektFilMenuItemClick);
+    forbind(Punkt(fil, QStringLiteral("Hent &Fil"), "HentFilMenuItem"), fil_.get(), &TFilKommandoer::HentFilMenuItemClick);
+    forbind(Punkt(fil, QStringLiteral("&Gem Fil"), "GemFilMenuItem"), fil_.get(), &TFilKommandoer::GemFilMenuItemClick);
+    forbind(Punkt(fil, QStringLiteral("Gem Fil &Som"), "GemFilSomMenuItem"), fil_.get(), &TFilKommandoer::GemFilSomMenuItemClick);
+    forbind(Punkt(fil, QStringLiteral("Gem &Inddata"), "GemInddataMenuItem"), fil_.get(), &TFilKommandoer::GemInddataMenuItemClick);
+    data_->OpbygMenuPunkter(fil);
+    fil->addSeparator();
+    forbind(Punkt(fil, QStringLiteral("Udskriv &Tabel"), "UdskrivTabelMenuItem"), definer_.get(), &TDefinerKommandoer::UdskrivTabelMenuItemClick);
+    forbind(Punkt(fil, QStringLiteral("Udskriv A&rk"), "UdskrivArkMenuItem"), definer_.get(), &TDefinerKommandoer::UdskrivArkMenuItemClick);
+    forbind(Punkt(fil, QStringLiteral("Udskriv &Grafresultater"), "UdskrivGrafresultaterMenuItem"), definer_.get(), &TDefinerKommandoer::UdskrivGrafresultaterMenuItemClick);
+    forbind(Punkt(fil, QStringLiteral("&Udskriv Tekst"), "UdskrivTekstMenuItem"), definer_.get(), &TDefinerKommandoer::UdskrivTekstMenuItemClick);
+    fil->addSeparator();
+    forbind(Punkt(fil, QStringLiteral("&Eksporter graf..."), "EksporterGrafMenuItem"), graf_.get(), &TGrafKommandoer::EksporterGrafMenuItemClick);
+    forbind(Punkt(fil, QStringLiteral("Kopier graf"), "KopierGrafMenuItem"), graf_.get(), &TGrafKommandoer::KopierGrafMenuItemClick);
+    fil->addSeparator();
+    data_->OpbygSenesteProjekter(fil);
+    forbind(Punkt(fil, QStringLiteral("&Afslut"), "AfslutMenuItem"), fil_.get(), &TFilKommandoer::AfslutMenuItemClick);
+
+    QMenu* mat = bar->addMenu(QStringLiteral("&Matematik"));
+    mat->setObjectName(QStringLiteral("MatematikMenu"));
+    forbind(Punkt(mat, QStringLiteral("Tegn matematisk &Funktion"), "TegnMatematiskFunktionMenuItem"), graf_.get(), &TGrafKommandoer::TegnMatematiskFunktionMenuItemClick);
+    DifferentialkvotientAfFunktionMenuItem = Punkt(mat, QStringLiteral("Differential&kvotient af funktion"), "DifferentialkvotientAfFunktionMenuItem");
+    forbind(DifferentialkvotientAfFunktionMenuItem, graf_.get(), &TGrafKommandoer::DifferentialkvotientAfFunktionMenuItemClick);
+    TegnTangentTilFunktionMenuItem = Punkt(mat, QStringLiteral("Tegn T&angent til funktion"), "TegnTangentTilFunktionMenuItem");
+    forbind(TegnTangentTilFunktionMenuItem, graf_.get(), &TGrafKommandoer::TegnTangentTilFunktionMenuItemClick);
+    ArealUnderFunktionMenuItem = Punkt(mat, QStringLiteral("Areal &Under Funktion"), "ArealUnderFunktionMenuItem");
+    forbind(ArealUnderFunktionMenuItem, graf_.get(), &TGrafKommandoer::ArealUnderFunktionMenuItemClick);
+    DifferentialkvotientAfFunktionMenuItem->setEnabled(false);
+    TegnTangentTilFunktionMenuItem->setEnabled(false);
+    ArealUnderFunktionMenuItem->setEnabled(false);
+    mat->addSeparator();
+    forbind(Punkt(mat, QString::fromUtf8("&Aflæs Funktionsværdi på graf"), "AflaesFunktionsvaerdiMenuItem"), graf_.get(), &TGrafKommandoer::AflaesFunktionsvaerdiMenuItemClick);
+    forbind(Punkt(mat, QStringLiteral("Find &DifferentialKvotient p\u00e5 graf"), "FindDifferentialKvotientMenuItem"), graf_.get(), &TGrafKommandoer::FindDifferentialKvotientMenuItemClick);
+    forbind(Punkt(mat, QStringLiteral("Tegn &Tangent p\u00e5 graf"), "TegnTangentPaaGrafMenuItem"), graf_.get(), &TGrafKommandoer::TegnTangentPaaGrafMenuItemClick);
+    forbind(Punkt(mat, QStringLiteral("&Areal under graf"), "ArealUnderGrafMenuItem"), graf_.get(), &TGrafKommandoer::ArealUnderGrafMenuItemClick);
+    mat->addSeparator();
+    QAction* tilpas = Punkt(mat, QString::fromUtf8("T&ilpas grænser"), "TilpasGraenserMenuItem");
+    tilpas->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    QObject::connect(tilpas, &QAction::triggered, this, [this] { TilpasGraenserMenu(GrafSideNo(ForrestGrafArk())); });
+
+    QMenu* def = bar->addMenu(QStringLiteral("&Definer"));
+    def->setObjectName(QStringLiteral("DefinerMenu"));
+    forbind(Punkt(def, QStringLiteral("&Overskrift"), "OverskriftMenuItem"), definer_.get(), &TDefinerKommandoer::OverskriftMenuItemClick);
+    QMenu* konst = def->addMenu(QStringLiteral("&Konstant"));
+    konst->setObjectName(QStringLiteral("KonstantMenuItem"));
+    forbind(Punkt(konst, QStringLiteral("&Inddata Konstant"), "InddataKonstantMenuItem"), definer_.get(), &TDefinerKommandoer::InddataKonstantMenuItemClick);
+    forbind(Punkt(konst, QStringLiteral("&Uddata Konstant"), "UddataKonstantMenuItem"), definer_.get(), &TDefinerKommandoer::UddataKonstantMenuItemClick);
+    forbind(Punkt(def, QStringLiteral("&Tabel"), "TabelMenuItem"), definer_.get(), &TDefinerKommandoer::TabelMenuItemClick);
+    QMenu* var = def->addMenu(QStringLiteral("&Variabel"));
+    var->setObjectName(QStringLiteral("VariabelMenuItem"));
+    forbind(Punkt(var, QStringLiteral("&Inddata Variabel"), "InddataVariabelMenuItem"), definer_.get(), &TDefinerKommandoer::InddataVariabelMenuItemClick);
+    forbind(Punkt(var, QStringLiteral("&Uddata Variabel"), "UddataVariabelMenuItem"), definer_.get(), &TDefinerKommandoer::UddataVariabelMenuItemClick);
+    forbind(Punkt(def, QStringLiteral("&Fourier Transformation"), "FourierTransformationMenuItem"), graf_.get(), &TGrafKommandoer::FourierTransformationMenuItemClick);
+    forbind(Punkt(def, QStringLiteral("&Graf"), "GrafMenuItem"), definer_.get(), &TDefinerKommandoer::GrafMenuItemClick);
+    forbind(Punkt(def, QStringLiteral("&Usikkerhed..."), "UsikkerhedMenuItem"), definer_.get(), &TDefinerKommandoer::UsikkerhedMenuItemClick);
+    rediger_->OpbygMenu();
+
+    QMenu* valg = bar->addMenu(QStringLiteral("Valgmuligheder"));
+    valg->setObjectName(QStringLiteral("ValgmulighederMenu"));
+    forbind(Punkt(valg, QStringLiteral("&Aktive TabelNo og GrafNo"), "AktiveTabelNoOgGrafNoMenuItem"), definer_.get(), &TDefinerKommandoer::AktiveTabelNoOgGrafNoMenuItemClick);
+    forbind(Punkt(valg, QStringLiteral("123"), "ProgramstyringMenuItem"), definer_.get(), &TDefinerKommandoer::ProgramstyringMenuItemClick);
+    forbind(Punkt(valg, QStringLiteral("&Kontrol af Inddata"), "KontrolafInddataMenuItem"), definer_.get(), &TDefinerKommandoer::KontrolafInddataMenuItemClick);
+    forbind(Punkt(valg, QStringLiteral("&Gennemsnit og Varians"), "StatistikPaamaalingerMenuItem"), definer_.get(), &TDefinerKommandoer::StatistikPaamaalingerMenuItemClick);
+    GlatteLinjerMenuItem = Punkt(valg, QStringLiteral("Glatte linjer"), "GlatteLinjerMenuItem");
+    GlatteLinjerMenuItem->setCheckable(true);
+    GlatteLinjerMenuItem->setChecked(GlatteLinjer());
+    forbind(GlatteLinjerMenuItem, graf_.get(), &TGrafKommandoer::GlatteLinjerMenuItemClick);
+    VisUsikkerhederMenuItem = Punkt(valg, QStringLiteral("Vis &usikkerheder"), "VisUsikkerhederMenuItem");
+    VisUsikkerhederMenuItem->setCheckable(true);
+    forbind(VisUsikkerhederMenuItem, definer_.get(), &TDefinerKommandoer::VisUsikkerhederMenuItemClick);
+
+    QAction* hjaelp = bar->addAction(QString::fromUtf8("Hjælp"));
+    hjaelp->setObjectName(QStringLiteral("HjaelpMenuItem"));
+    // Neither "Hjælp" nor "Valgmuligheder" has an access letter: F1 opens the
+    // help, F10 opens "&Fil", from where the arrows reach every menu.
+    hjaelp->setShortcut(QKeySequence::HelpContents);
+    auto* menulinje = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    menulinje->setObjectName(QStringLiteral("MenulinjeGenvej"));
+    QObject::connect(menulinje, &QShortcut::activated, bar, [bar, fil] { bar->setActiveAction(fil->menuAction()); });
+    forbind(hjaelp, definer_.get(), &TDefinerKommandoer::HjaelpMenuItemClick);
+
+    // The graph images' pop-up menu repeats the four graph tools.
+    GrafPopupMenu = new QMenu(this);
+    GrafPopupMenu->setObjectName(QStringLiteral("GrafPopupMenu"));
+    forbind(Punkt(GrafPopupMenu, QString::fromUtf8("&Aflæs Funktionsværdi på graf"), "AflaesFunktionsvaerdiPopupMenuItem"), graf_.get(), &TGrafKommandoer::AflaesFunktionsvaerdiMenuItemClick);
+    forbind(Punkt(GrafPopupMenu, QStringLiteral("Find &DifferentialKvotient p\u00e5 graf"), "FindDifferentialKvotientPopupMenuItem"), graf_.get(), &TGrafKommandoer::FindDifferentialKvotientMenuItemClick);
+    forbind(Punkt(GrafPopupMenu, QStringLiteral("Tegn &Tangent p\u00e5 graf"), "TegnTangentPaaGrafPopupMenuItem"), graf_.get(), &TGrafKommandoer::TegnTangentPaaGrafMenuItemClick);
+    forbind(Punkt(GrafPopupMenu, QStringLiteral("&Areal under graf"), "ArealUnderGrafPopupMenuItem"), graf_.get(), &TGrafKommandoer::ArealUnderGrafMenuItemClick);
+    // ... and takes the graph out into a report.
+    GrafPopupMenu->addSeparator();
+    forbind(Punkt(GrafPopupMenu, QStringLiteral("&Eksporter graf..."), "EksporterGrafPopupMenuItem"), graf_.get(), &TGrafKommandoer::EksporterGrafMenuItemClick);
+    forbind(Punkt(GrafPopupMenu, QStringLiteral("Kopier graf"), "KopierGrafPopupMenuItem"), graf_.get(), &TGrafKommandoer::KopierGrafMenuItemClick);
 }
 
-}  // namespace
-
-void TPlotvikForm::HjaelpMenuItemClick() {
-    // Beside the program (a build folder), else where the package installs it.
-    const QString mappe = QCoreApplication::applicationDirPath();
-    const QString sti = mappe + QStringLiteral("/Plotvik.Hlp");
-    auto indhold = LaesTekstFil(FraQString(sti));
-    if (!indhold) indhold = LaesTekstFil(FraQString(mappe + QStringLiteral("/../share/plotvik/Plotvik.Hlp")));
-    if (!indhold) {
-        Flade().Fejlboks("Kan ikke \xE5" "bne hj\xE6lpefilen " + FraQString(sti));
-        return;
-    }
-    auto* vindue = findChild<QDialog*>(QStringLiteral("HjaelpVindue"));
-    QTextBrowser* browser = nullptr;
-    if (!vindue) {
-        vindue = new QDialog(this);
-        vindue->setObjectName(QStringLiteral("HjaelpVindue"));
-        vindue->setWindowTitle(QString::fromUtf8("Plotvik Hjælp"));
-        vindue->resize(780, 540);
-        browser = new QTextBrowser(vindue);
-        browser->setObjectName(QStringLiteral("HjaelpTekst"));
-        auto* l = new QVBoxLayout(vindue);
-        l->addWidget(browser);
-    } else {
-        browser = vindue->findChild<QTextBrowser*>(QStringLiteral("HjaelpTekst"));
-    }
-    browser->setHtml(HjaelpSomHtml(TilQString(*indhold)));
-    browser->scrollToAnchor(QStringLiteral("k1"));
-    vindue->show();
-    vindue->raise();
-}

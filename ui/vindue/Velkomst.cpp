@@ -1,4 +1,4 @@
-// The welcome panel and its place on the first table sheet.
+// The welcome panel: its lines and buttons, and where the examples are.
 #include "ui/vindue/Velkomst.h"
 
 #include <QCoreApplication>
@@ -7,20 +7,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStandardPaths>
-#include <QTabWidget>
 #include <QVBoxLayout>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "core/Brugerflade.h"
-#include "files/DataFil.h"
-#include "ui/vindue/PlotvikUnit.h"
-#include "ui/vindue/PlotvikUnitIntern.h"
 #include "ui/flade/Tegnsaet.h"
 
 namespace {
@@ -142,120 +136,4 @@ QString TVelkomst::KopierEksempel(const QString& prj) {
         QFile(ny).setPermissions(QFile(ny).permissions() | QFileDevice::WriteOwner);
     }
     return QFile::exists(maal + '/' + kilde.fileName()) ? maal + '/' + kilde.fileName() : QString();
-}
-
-// ---------------------------------------------------------------- on the window
-
-namespace plotvik {
-
-void OpretVelkomst(TPlotvikForm& f) {
-    f.setAcceptDrops(true);
-    f.Velkomst = new TVelkomst(f.TabelSide[1]);
-    QObject::connect(f.Velkomst, &TVelkomst::HentProjekt, &f, [&f] {
-        f.HentProjektFilMenuItemClick();
-        f.OpdaterVelkomst();
-    });
-    QObject::connect(f.Velkomst, &TVelkomst::OpbygProjekt, &f, [&f] {
-        f.OpbygProjektFilMenuItemClick();
-        f.OpdaterVelkomst();
-    });
-    QObject::connect(f.Velkomst, &TVelkomst::AabnProjekt, &f,
-                     [&f](const QString& sti) { f.HentProjekt(FraQString(sti)); });
-    QObject::connect(f.Velkomst, &TVelkomst::AabnEksempel, &f,
-                     [&f](const QString& sti) { f.AabnEksempel(FraQString(sti)); });
-    // The line beside the sheets' tabs that tells what to try in an opened example.
-    f.EksempelTipLabel = new QLabel(QString::fromUtf8("Prøv: ret en måling, tryk Beregn og Tegn graf igen"), f.SideKontrol);
-    f.EksempelTipLabel->setObjectName(QStringLiteral("EksempelTipLabel"));
-    f.EksempelTipLabel->setContentsMargins(0, 0, 6, 0);
-    f.SideKontrol->setCornerWidget(f.EksempelTipLabel, Qt::TopRightCorner);
-    f.EksempelTipLabel->hide();
-    // After any menu command: a project may have been loaded or a text begun.
-    QObject::connect(f.menuBar(), &QMenuBar::triggered, &f, [&f] { f.OpdaterVelkomst(); }, Qt::QueuedConnection);
-    f.OpdaterVelkomst();
-}
-
-}  // namespace plotvik
-
-void TPlotvikForm::OpdaterVelkomst() {
-    if (!Velkomst) return;
-    const plotvik::TProjekt& p = Projekt;
-    // The example's line goes with the example: another project, a text, a new build.
-    if (EksempelTipLabel && EksempelTipLabel->isVisible() &&
-        (p.ProjektFilNavn != eksempel_ || (p.Tilstand != 4 && p.Tilstand != 5)))
-        EksempelTipLabel->hide();
-    const bool tekst = p.Tilstand == 1 || p.Tilstand == 2 || p.Tilstand == 3 || p.Tilstand == 6;
-    const bool vis = p.AntalTabeller == 0 && p.AntalKonstanter == 0 && !tekst;
-    if (vis) {
-        Velkomst->Opdater(plotvik::SenesteProjekter());
-        Velkomst->setGeometry(TabelSide[1]->rect());
-        Velkomst->raise();
-    }
-    Velkomst->setVisible(vis);
-}
-
-// ---------------------------------------------------------------- an example that shows something at once
-
-namespace {
-
-// Answers the open dialog of "Indlæs" with the example's data file; every
-// other question still goes to the user. Installed for its lifetime.
-class TEksempelFlade : public plotvik::Brugerflade {
-public:
-    TEksempelFlade(plotvik::Brugerflade& bruger, std::string datafil) : bruger_(bruger), datafil_(std::move(datafil)) {
-        plotvik::SaetFlade(this);
-    }
-    ~TEksempelFlade() override { plotvik::SaetFlade(&bruger_); }
-    bool FejlMedIgnorer(const std::string& t) override { return bruger_.FejlMedIgnorer(t); }
-    void Fejlboks(const std::string& t) override { bruger_.Fejlboks(t); }
-    void Informationsboks(const std::string& t) override { bruger_.Informationsboks(t); }
-    bool OkEllerAnnuller(const std::string& t) override { return bruger_.OkEllerAnnuller(t); }
-    bool JaEllerNej(const std::string& t) override { return bruger_.JaEllerNej(t); }
-    void Bip() override { bruger_.Bip(); }
-    std::optional<std::string> AabnFilDialog(const std::string&, const std::string&) override { return datafil_; }
-    std::optional<std::string> GemFilDialog(const std::string& f, const std::string& n) override {
-        return bruger_.GemFilDialog(f, n);
-    }
-    void LadHaendelserKoere() override { bruger_.LadHaendelserKoere(); }
-    void Timeglas(bool til) override { bruger_.Timeglas(til); }
-
-private:
-    plotvik::Brugerflade& bruger_;
-    std::string datafil_;
-};
-
-}  // namespace
-
-void TPlotvikForm::AabnEksempel(const std::string& navn) {
-    using namespace plotvik;
-    FoerProjektHentes();
-    // The example's constants hold their values: no input of them first.
-    LaesProjektInd(navn, false);
-    if (Projekt.Tilstand != 5) return;  // the loading stopped at a message
-    // What the student would do: "OK" beside "Målinger", "Diskfil", "Indlæs"
-    // of the table's data file, "Beregn"; the first table last, so that
-    // "Tegn graf" draws its graph.
-    int foerste = 0;
-    for (int t = MinHel(Projekt.AntalTabeller, MaksTabeller); t >= 1; --t) {
-        const std::string data = StandardDataFilNavn(Projekt, t);
-        if (!QFileInfo::exists(TilQString(data))) continue;
-        AntalMaalingerButtonClick(t);
-        DiskfilRadioButton[t]->setChecked(true);
-        {
-            TEksempelFlade svar(Flade(), data);
-            IndLaesTabelButtonClick(t);
-        }
-        UdregnTabelButtonClick(t);
-        foerste = t;
-    }
-    // Opened, not changed: nothing of it is to be undone.
-    NytFortrydForloeb();
-    if (foerste == 0) return;
-    const TTabelDef& T = Projekt.Tabeller[foerste];
-    const int ark = T.AntalGrafer >= 1 ? T.Grafer[1].GrafArkNo : 0;
-    if (GrafSideNo(ark)) {
-        VisArk(ark + 2);
-        TegnGrafButtonClick(ark);
-    }
-    eksempel_ = Projekt.ProjektFilNavn;
-    if (EksempelTipLabel) EksempelTipLabel->show();
 }

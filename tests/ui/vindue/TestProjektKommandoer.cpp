@@ -6,7 +6,7 @@
 #include <QTableView>
 
 #include "ui/FormTestHjaelp.h"
-#include "ui/vindue/PlotvikUnitIntern.h"
+#include "ui/vindue/FilKommandoer.h"
 
 namespace plotvik::test {
 namespace {

@@ -1,9 +1,12 @@
 // The "&Fil" commands that open, build, convert and save projects and texts,
 // and the window set-up after a project file has been read.
+#include "ui/vindue/FilKommandoer.h"
+
 #include <algorithm>
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <filesystem>
 #include <system_error>
@@ -14,8 +17,8 @@
 #include "files/TekstFil.h"
 #include "ui/fortryd/Autogem.h"
 #include "ui/ark/TekstArk.h"
-#include "ui/vindue/PlotvikUnit.h"
-#include "ui/vindue/PlotvikUnitIntern.h"
+#include "ui/vindue/DataKommandoer.h"
+#include "ui/vindue/VelkomstKommandoer.h"
 #include "ui/flade/Tegnsaet.h"
 
 using namespace plotvik;
@@ -52,20 +55,16 @@ std::string SkiftEndelse(const std::string& navn, const std::string& endelse) {
 
 }  // namespace plotvik
 
-std::string TPlotvikForm::MemoTekst() const { return TekstSide->Tekst(); }
-
-void TPlotvikForm::SaetMemoTekst(const std::string& tekst) { TekstSide->SaetTekst(tekst); }
-
 // ---------------------------------------------------------------- saving
 
-void TPlotvikForm::SpoergOmGem(const std::string& navn) {
+void TFilKommandoer::SpoergOmGem(const std::string& navn) {
     if (Flade().JaEllerNej("Gem \xE6ndringer til filen " + navn + "?")) {
         GemFil(navn, false);
     }
 }
 
-void TPlotvikForm::GemFil(std::string navn, bool spoerg) {
-    TProjekt& p = Projekt;
+void TFilKommandoer::GemFil(std::string navn, bool spoerg) {
+    TProjekt& p = k.Projekt;
     // A default name (or none) is never saved without the dialog.
     if (navn == "Plotvik.prj" || navn == "TekstFil.txt" || navn.empty() || navn == "*.*") spoerg = true;
     if (spoerg) {
@@ -92,7 +91,7 @@ void TPlotvikForm::GemFil(std::string navn, bool spoerg) {
             }
         }
     }
-    const std::vector<std::string> linier = DelILinier(MemoTekst());
+    const std::vector<std::string> linier = DelILinier(k.MemoTekst());
     switch (p.Tilstand) {
         case 1:
             p.ProjektFilNavn = navn;
@@ -116,53 +115,53 @@ void TPlotvikForm::GemFil(std::string navn, bool spoerg) {
 
 // ---------------------------------------------------------------- loading
 
-void TPlotvikForm::HentProjektFilMenuItemClick() {
+void TFilKommandoer::HentProjektFilMenuItemClick() {
     FoerProjektHentes();
     auto navn = Flade().AabnFilDialog(ProjektFilter, ".\\*.prj");
     if (!navn || FilnavnDel(*navn) == "*.prj") return;
     LaesProjektInd(*navn);
 }
 
-void TPlotvikForm::HentProjekt(const std::string& navn) {
+void TFilKommandoer::HentProjekt(const std::string& navn) {
     FoerProjektHentes();
     LaesProjektInd(navn);
 }
 
-void TPlotvikForm::FoerProjektHentes() {
-    if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
+void TFilKommandoer::FoerProjektHentes() {
+    if (!k.Projekt.TekstGemt) SpoergOmGem(k.Projekt.TekstFilNavn);
     // The questions are answered: the earlier project's unsaved work is let go.
-    if (Autogem) Autogem->Fjern();
-    if (EksempelTipLabel) EksempelTipLabel->hide();
-    if (Projekt.Tilstand != 0) FormCreate();
+    if (k.Autogem) k.Autogem->Fjern();
+    if (k.Velkomst->EksempelTipLabel) k.Velkomst->EksempelTipLabel->hide();
+    if (k.Projekt.Tilstand != 0) k.FormCreate();
 }
 
-void TPlotvikForm::LaesProjektInd(const std::string& navn, bool spoergOmKonstanter) {
-    Projekt.ProjektFilNavn = navn.substr(0, FilnavnLaengde);
-    Projekt.Tilstand = 4;
+void TFilKommandoer::LaesProjektInd(const std::string& navn, bool spoergOmKonstanter) {
+    k.Projekt.ProjektFilNavn = navn.substr(0, FilnavnLaengde);
+    k.Projekt.Tilstand = 4;
     Fejl = false;
     {
         Timeglas timeglas;
-        LaesProjektFil(Projekt, Projekt.ProjektFilNavn);
+        LaesProjektFil(k.Projekt, k.Projekt.ProjektFilNavn);
     }
     if (Fejl) {
         // The user was told of a definition that failed and chose OK: the
         // loading stops there, and nothing half-loaded is left to compute with.
         Fejl = false;
-        FormCreate();
-        OpdaterVelkomst();
+        k.FormCreate();
+        k.Velkomst->OpdaterVelkomst();
         return;
     }
-    OpdaterVelkomst();
+    k.Velkomst->OpdaterVelkomst();
     OpsaetVindueEfterProjekt(spoergOmKonstanter);
-    Projekt.Tilstand = 5;
-    NytFortrydForloeb();
-    HuskSenesteProjekt(Projekt.ProjektFilNavn);
-    OpdaterSenesteProjekter();
+    k.Projekt.Tilstand = 5;
+    k.NytFortrydForloeb();
+    HuskSenesteProjekt(k.Projekt.ProjektFilNavn);
+    k.Datakommandoer->OpdaterSenesteProjekter();
 }
 
-void TPlotvikForm::OpsaetVindueEfterProjekt(bool spoergOmKonstanter) {
-    TProjekt& p = Projekt;
-    setWindowTitle(p.Overskrift.empty() ? QStringLiteral("Plotvik ") : TilQString(p.Overskrift));
+void TFilKommandoer::OpsaetVindueEfterProjekt(bool spoergOmKonstanter) {
+    TProjekt& p = k.Projekt;
+    k.Hovedvindue.setWindowTitle(p.Overskrift.empty() ? QStringLiteral("Plotvik ") : TilQString(p.Overskrift));
     const int antal = MinHel(p.AntalTabeller, MaksTabeller);
     for (int t = 1; t <= antal; ++t) {
         TTabelDef& T = p.Tabeller[t];
@@ -174,7 +173,7 @@ void TPlotvikForm::OpsaetVindueEfterProjekt(bool spoergOmKonstanter) {
             AnalyserTabel(p, t);
             Fejl = false;
         }
-        TabelSideFor(t)->VisTabel(t);
+        k.TabelSideFor(t)->VisTabel(t);
     }
     if (p.AntalKonstanter > 0) {
         TTabelDef& K = p.Tabeller[0];
@@ -182,13 +181,13 @@ void TPlotvikForm::OpsaetVindueEfterProjekt(bool spoergOmKonstanter) {
             AnalyserTabel(p, 0);
             Fejl = false;
         }
-        TabelSide[1]->OpsaetKonstantGrid();
+        k.TabelSide[1]->OpsaetKonstantGrid();
         if (!spoergOmKonstanter) return;
         QApplication::processEvents();
-        VisArk(1);
+        k.VisArk(1);
         Flade().Informationsboks("Indl\xE6s eller Rediger f\xF8rst tabellen med konstanter");
-        TabelGrid[0]->setFocus();
-        IndtastTabel(0, 2, 1);
+        k.TabelGrid[0]->setFocus();
+        k.IndtastTabel(0, 2, 1);
     }
 }
 
@@ -203,91 +202,106 @@ std::string SamletTekst(const std::vector<std::string>& linier) {
 
 }  // namespace
 
-void TPlotvikForm::RedigerProjektFilMenuItemClick() {
-    if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
+void TFilKommandoer::RedigerProjektFilMenuItemClick() {
+    if (!k.Projekt.TekstGemt) SpoergOmGem(k.Projekt.TekstFilNavn);
     auto navn = Flade().AabnFilDialog(ProjektFilter, ".\\*.prj");
     if (navn && FilnavnDel(*navn) != "*.prj") {
         auto linier = LaesTekstLinier(*navn);
         if (linier) {
-            Projekt.Tilstand = 1;
-            Projekt.ProjektFilNavn = navn->substr(0, FilnavnLaengde);
-            SaetMemoTekst(SamletTekst(*linier));
-            Projekt.TekstGemt = true;
+            k.Projekt.Tilstand = 1;
+            k.Projekt.ProjektFilNavn = navn->substr(0, FilnavnLaengde);
+            k.SaetMemoTekst(SamletTekst(*linier));
+            k.Projekt.TekstGemt = true;
         }
     }
-    VisArk(6);
+    k.VisArk(6);
 }
 
-void TPlotvikForm::HentFilMenuItemClick() {
-    if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
-    if (Projekt.Tilstand != 2) Projekt.Tilstand = 6;
+void TFilKommandoer::HentFilMenuItemClick() {
+    if (!k.Projekt.TekstGemt) SpoergOmGem(k.Projekt.TekstFilNavn);
+    if (k.Projekt.Tilstand != 2) k.Projekt.Tilstand = 6;
     auto navn = Flade().AabnFilDialog(TekstFilter, ".\\*.txt");
     if (navn && FilnavnDel(*navn) != "*.txt") {
         auto linier = LaesTekstLinier(*navn);
         if (linier) {
-            Projekt.TekstFilNavn = navn->substr(0, FilnavnLaengde);
-            SaetMemoTekst(SamletTekst(*linier));
-            Projekt.TekstGemt = true;
+            k.Projekt.TekstFilNavn = navn->substr(0, FilnavnLaengde);
+            k.SaetMemoTekst(SamletTekst(*linier));
+            k.Projekt.TekstGemt = true;
         }
     }
-    VisArk(6);
+    k.VisArk(6);
 }
 
 // ---------------------------------------------------------------- building and converting
 
-void TPlotvikForm::OpbygProjektFilMenuItemClick() {
-    Projekt.OpbygTaellere = {'0', '0', '0', '0'};
-    if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
-    Projekt.TekstFilNavn = "TekstFil.txt";
-    Projekt.Tilstand = 2;
-    VisArk(6);
-    RedigerMemo->clear();
-    Projekt.TekstGemt = false;
+void TFilKommandoer::OpbygProjektFilMenuItemClick() {
+    k.Projekt.OpbygTaellere = {'0', '0', '0', '0'};
+    if (!k.Projekt.TekstGemt) SpoergOmGem(k.Projekt.TekstFilNavn);
+    k.Projekt.TekstFilNavn = "TekstFil.txt";
+    k.Projekt.Tilstand = 2;
+    k.VisArk(6);
+    k.RedigerMemo->clear();
+    k.Projekt.TekstGemt = false;
     Flade().Informationsboks("V\xE6lg Elementerne til Projektfilen fra DefinerMenuen,\n\reller indl\xE6s en fil");
 }
 
-void TPlotvikForm::OmdanTilProjektFilMenuItemClick() {
-    for (int t = 0; t <= MaksTabeller; ++t) StopIndtastning(t);
+void TFilKommandoer::OmdanTilProjektFilMenuItemClick() {
+    for (int t = 0; t <= MaksTabeller; ++t) k.StopIndtastning(t);
     // The running numbers of the dialogs survive the conversion: a student who
     // goes on building after converting must not get numbers already used,
     // which would overwrite those definitions at the next conversion.
-    const auto taellere = Projekt.OpbygTaellere;
-    NulstilProjekt(Projekt);
-    NytFortrydForloeb();
+    const auto taellere = k.Projekt.OpbygTaellere;
+    NulstilProjekt(k.Projekt);
+    k.NytFortrydForloeb();
     // The window showed the project just cleared; it is shown again only
     // when the converted file is loaded.
-    for (int a = 1; a <= 2; ++a) TabelSide[a]->SkjulTabeller();
-    if (!Projekt.TekstGemt) SpoergOmGem(Projekt.TekstFilNavn);
+    for (int a = 1; a <= 2; ++a) k.TabelSide[a]->SkjulTabeller();
+    if (!k.Projekt.TekstGemt) SpoergOmGem(k.Projekt.TekstFilNavn);
     Fejl = false;
-    for (const std::string& linie : DelILinier(MemoTekst())) {
+    for (const std::string& linie : DelILinier(k.MemoTekst())) {
         if (Fejl) break;
-        if (!linie.empty()) FortolkProjektLinie(Projekt, linie);
+        if (!linie.empty()) FortolkProjektLinie(k.Projekt, linie);
     }
-    for (int i = 0; i < 4; ++i) Projekt.OpbygTaellere[i] = std::max(Projekt.OpbygTaellere[i], taellere[i]);
+    for (int i = 0; i < 4; ++i) k.Projekt.OpbygTaellere[i] = std::max(k.Projekt.OpbygTaellere[i], taellere[i]);
     if (Fejl) {
         Fejl = false;
         return;
     }
-    std::string navn = SkiftEndelse(Projekt.TekstFilNavn, "prj");
-    Projekt.ProjektFilNavn = navn.empty() ? "Plotvik.prj" : navn.substr(0, FilnavnLaengde);
-    Projekt.TekstGemt = false;
-    Projekt.Tilstand = 3;
-    GemFil(Projekt.ProjektFilNavn, true);
-    Projekt.Tilstand = 2;
+    std::string navn = SkiftEndelse(k.Projekt.TekstFilNavn, "prj");
+    k.Projekt.ProjektFilNavn = navn.empty() ? "Plotvik.prj" : navn.substr(0, FilnavnLaengde);
+    k.Projekt.TekstGemt = false;
+    k.Projekt.Tilstand = 3;
+    GemFil(k.Projekt.ProjektFilNavn, true);
+    k.Projekt.Tilstand = 2;
 }
 
-void TPlotvikForm::GemFilMenuItemClick() {
-    switch (Projekt.Tilstand) {
-        case 1: case 3: GemFil(Projekt.ProjektFilNavn, false); break;
-        case 2: case 6: GemFil(Projekt.TekstFilNavn, false); break;
+void TFilKommandoer::GemFilMenuItemClick() {
+    switch (k.Projekt.Tilstand) {
+        case 1: case 3: GemFil(k.Projekt.ProjektFilNavn, false); break;
+        case 2: case 6: GemFil(k.Projekt.TekstFilNavn, false); break;
         default: GemFil("*.*", true); break;
     }
 }
 
-void TPlotvikForm::GemFilSomMenuItemClick() {
-    switch (Projekt.Tilstand) {
-        case 1: case 3: GemFil(Projekt.ProjektFilNavn, true); break;
-        case 2: case 6: GemFil(Projekt.TekstFilNavn, true); break;
+void TFilKommandoer::GemFilSomMenuItemClick() {
+    switch (k.Projekt.Tilstand) {
+        case 1: case 3: GemFil(k.Projekt.ProjektFilNavn, true); break;
+        case 2: case 6: GemFil(k.Projekt.TekstFilNavn, true); break;
         default: GemFil("*.*", true); break;
     }
+}
+
+void TFilKommandoer::GemInddataMenuItemClick() {
+    if (k.Projekt.AktivTabel <= 0 || k.Projekt.AktivTabel > MaksTabeller) {
+        Flade().Fejlboks("Kan ikke skrive inddata, n\xE5r der ikke er nogen tabel");
+        return;
+    }
+    Fejl = false;
+    GemDataFil(k.Projekt, k.Projekt.AktivTabel);
+    Fejl = false;
+}
+
+void TFilKommandoer::AfslutMenuItemClick() {
+    QApplication::processEvents();
+    k.Hovedvindue.close();
 }
