@@ -197,4 +197,51 @@ TEST(UiRum, HovedvinduetKendesKunAfSitRum) {
     EXPECT_GT(filer, 50);
 }
 
+// The class whose member a line of a .cpp file defines ("void TTabelArk::Vis(" ->
+// "TTabelArk"); empty for any other line.
+std::string DefineretKlasse(const std::string& linie) {
+    static const std::regex def(R"(^(?:[\w:<>,*&]+[ *&]+)*(T\w+)::~?[A-Za-z_]\w*\()");
+    std::smatch m;
+    return std::regex_search(linie, m, def) ? m[1].str() : std::string();
+}
+
+TEST(UiRum, KlassensDefinitionerGenkendes) {
+    struct { const char* linie; const char* klasse; } tabel[] = {
+        {"void TTabelArk::VisTabel(int t) {", "TTabelArk"},
+        {"TPlotvikForm::~TPlotvikForm() {", "TPlotvikForm"},
+        {"const TTabelKontroller& TVinduesKerne::TabelKontroller(int t) const {", "TVinduesKerne"},
+        {"TTabelArk::TGridMaal TTabelArk::GridMaal(int t) const {", "TTabelArk"},
+        {"    side->Vis();", ""},
+        {"// TTabelArk::Vis( is described here", ""},
+        {"int Heltal(const std::string& s) { return TekstTilHeltal(s); }", ""},
+    };
+    for (const auto& r : tabel) EXPECT_EQ(DefineretKlasse(r.linie), r.klasse) << r.linie;
+}
+
+// A newcomer finds a class in one .cpp file, and no file of ui/ is too long to read.
+TEST(UiRum, HverKlasseIEnFilOgKorteFiler) {
+    namespace fs = std::filesystem;
+    std::map<std::string, std::set<std::string>> filer;
+    for (const auto& f : fs::recursive_directory_iterator(test::Kildesti("ui"))) {
+        if (!f.is_regular_file()) continue;
+        const auto ext = f.path().extension();
+        if (ext != ".h" && ext != ".cpp") continue;
+        std::ifstream ind(f.path());
+        std::string linie;
+        int linier = 0;
+        while (std::getline(ind, linie)) {
+            ++linier;
+            const std::string klasse = ext == ".cpp" ? DefineretKlasse(linie) : std::string();
+            if (!klasse.empty()) filer[klasse].insert(f.path().filename().string());
+        }
+        EXPECT_LT(linier, 500) << f.path();
+    }
+    EXPECT_GT(filer.size(), 30u);
+    for (const auto& [klasse, i] : filer) {
+        std::string tekst;
+        for (const auto& n : i) tekst += " " + n;
+        EXPECT_EQ(i.size(), 1u) << klasse << " is defined in" << tekst;
+    }
+}
+
 }  // namespace

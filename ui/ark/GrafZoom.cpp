@@ -1,4 +1,4 @@
-// Zoom with the mouse, and the sheet's "Tilpas grænser" (see GrafZoom.h).
+// Zoom with the mouse, and "Tilpas grænser" from the menu (see GrafZoom.h).
 #include "ui/ark/GrafZoom.h"
 
 #include <QLineEdit>
@@ -79,43 +79,6 @@ bool TGrafZoom::eventFilter(QObject* o, QEvent* e) {
         }
         default: return false;
     }
-}
-
-// ---------------------------------------------------------------- the sheet's side
-
-void TGrafArkSide::TilpasGraenserButtonClick() {
-    if (!tegning_.TegnFourierGraf) TilslutFourier(tegning_);
-    TagTilbage();
-    TilpasGraenserKnap(p_, arkene_, tegning_, ark_);
-    Vis();
-}
-
-void TGrafArkSide::SaetGraenserOgTegn(double xmin, double xmax, double ymin, double ymax) {
-    xminEdit->setText(TilQString(GraenseTekst(xmin)));
-    xmaxEdit->setText(TilQString(GraenseTekst(xmax)));
-    yminEdit->setText(TilQString(GraenseTekst(ymin)));
-    ymaxEdit->setText(TilQString(GraenseTekst(ymax)));
-    // "Tegn graf", without its word about points outside: a zoom leaves them out on purpose.
-    if (!tegning_.TegnFourierGraf) TilslutFourier(tegning_);
-    TagTilbage();
-    TegnGrafKnap(p_, arkene_, tegning_, ark_);
-    FjernPunkterUdenfor(Data());
-    Vis();
-}
-
-void TGrafArkSide::ZoomOmPixel(int px, int py, double faktor) {
-    TArkAfbildning af(tegning_.Grafik, Visning->Tegneflade(), ark_);
-    const auto g = VisteGraenser(tegning_.Grafik, ark_);
-    if (!af.Gyldig() || !g) return;  // nothing drawn yet: nothing to zoom
-    const TGraenser ny = ZoomOmPunkt(*g, af.VerdenX(px), af.VerdenY(py), faktor);
-    SaetGraenserOgTegn(ny.XMin, ny.XMax, ny.YMin, ny.YMax);
-}
-
-void TGrafArkSide::ZoomTilPixelRektangel(int x1, int y1, int x2, int y2) {
-    TArkAfbildning af(tegning_.Grafik, Visning->Tegneflade(), ark_);
-    if (!af.Gyldig()) return;
-    const auto ny = ZoomTilRektangel(af.VerdenX(x1), af.VerdenY(y1), af.VerdenX(x2), af.VerdenY(y2));
-    if (ny) SaetGraenserOgTegn(ny->XMin, ny->XMax, ny->YMin, ny->YMax);
 }
 
 // ---------------------------------------------------------------- the menu

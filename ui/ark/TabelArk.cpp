@@ -1,8 +1,7 @@
 // A table sheet: its controls with the captions, access keys, defaults and
-// object names the program is known by, the grid layout
-// and the mean/variance row. The keyboard input is in TabelArkIndtastning.cpp,
-// "Målinger", "Indlæs" and "Beregn" in TabelArkBlok.cpp, the controls' own
-// events in TabelFelter.cpp.
+// object names the program is known by, the grid layout and the mean/variance
+// row. The keyboard input is TTabelIndtastning, "Målinger", "Indlæs" and
+// "Beregn" TTabelKnapper, the controls' own events are in TabelFelter.cpp.
 #include "ui/ark/TabelArk.h"
 
 #include <algorithm>
@@ -30,7 +29,6 @@ using namespace plotvik;
 using namespace plotvik::ark;
 
 namespace {
-
 
 // The y of each table's controls row on its sheet; the grid lies below it.
 constexpr int RaekkeY[5] = {0, 63, 316, 4, 262};
@@ -76,36 +74,6 @@ std::vector<QWidget*> GnsRaekke(const TTabelKontroller& k) {
     return {k.VariabelLabel, k.VariabeludtrykEdit, k.GnsLabel, k.GennemsnitEdit, k.VariansLabel, k.VariansEdit};
 }
 
-// The table sheet's layout: it holds the sheet's controls and has the sheet
-// place them by its rule whenever its size changes.
-class TTabelArkLayout : public QLayout {
-public:
-    explicit TTabelArkLayout(TTabelArk* ark) : QLayout(ark), ark_(ark) { setContentsMargins(0, 0, 0, 0); }
-    ~TTabelArkLayout() override {
-        while (QLayoutItem* i = takeAt(0)) delete i;
-    }
-    void addItem(QLayoutItem* i) override { items_.push_back(i); }
-    int count() const override { return static_cast<int>(items_.size()); }
-    QLayoutItem* itemAt(int i) const override { return i >= 0 && i < count() ? items_[i] : nullptr; }
-    QLayoutItem* takeAt(int i) override {
-        if (i < 0 || i >= count()) return nullptr;
-        QLayoutItem* item = items_[i];
-        items_.erase(items_.begin() + i);
-        return item;
-    }
-    QSize sizeHint() const override { return {ArkBredde, ArkHoejde}; }
-    // A smaller sheet only cuts off what does not fit; nothing needs more room.
-    QSize minimumSize() const override { return {0, 0}; }
-    void setGeometry(const QRect& r) override {
-        QLayout::setGeometry(r);
-        ark_->Placer();
-    }
-
-private:
-    TTabelArk* ark_;
-    std::vector<QLayoutItem*> items_;
-};
-
 }  // namespace
 
 // ---------------------------------------------------------------- building
@@ -117,8 +85,20 @@ TTabelArk::TTabelArk(int arkNo, TProjekt& p, TIndtastningsTilstand& ind, const Q
     if (arkNo == 1) OpbygKonstanter();
     for (int t = foerste_ < 1 ? 1 : foerste_; t <= sidste_; ++t) OpbygTabel(t);
     for (int t = foerste_; t <= sidste_; ++t) Forbind(t);
-    auto* layout = new TTabelArkLayout(this);
+    auto* layout = new TPlacerLayout(this, QSize(ArkBredde, ArkHoejde), [this] { Placer(); });
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) layout->addWidget(w);
+}
+
+TTabelArk::~TTabelArk() {
+    // The controls may still get events and send signals while they are
+    // destroyed after this sheet's own part; they must not call back into it.
+    for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
+    for (TTabelKontroller& k : k_) {
+        if (k.Grid) k.Grid->KlikIGrid = nullptr, k.Grid->TastIGrid = nullptr, k.Grid->FokusMistet = nullptr;
+        if (k.FeltEdit) k.FeltEdit->NavigationsTast = nullptr, k.FeltEdit->FokusMistet = nullptr;
+        if (k.AntalMaalingerSpinEdit) k.AntalMaalingerSpinEdit->Enter = nullptr, k.AntalMaalingerSpinEdit->FokusMistet = nullptr;
+        if (k.Model) k.Model->FriRedigering = nullptr, k.Model->Skriv = nullptr;
+    }
 }
 
 const TTabelKontroller& TTabelArk::K(int t) const {
@@ -132,7 +112,7 @@ TTabelGrid* TTabelArk::NytGrid(int t, const QString& navn) {
     auto* model = new TCelleModel(p_, t, g);
     model->setObjectName(navn + "Model");
     model->FriRedigering = [this, t] { return FriRedigering(t); };
-    model->Skriv = [this, t](int v, int k, const std::string& tekst) { SkrivCelle(t, v, k, tekst); };
+    model->Skriv = [this, t](int v, int k, const std::string& tekst) { indtastning_.SkrivCelle(t, v, k, tekst); };
     g->setModel(model);
     g->horizontalHeader()->hide();
     g->verticalHeader()->hide();
@@ -226,10 +206,10 @@ void TTabelArk::OpbygTabel(int t) {
 
 void TTabelArk::Forbind(int t) {
     TTabelKontroller& k = k_[t];
-    k.FeltEdit->NavigationsTast = [this, t](int tast) { TastIFelt(t, tast); };
-    k.FeltEdit->FokusMistet = [this, t](QFocusEvent* e) { FeltFokusMistet(t, e); };
-    k.Grid->KlikIGrid = [this, t](QMouseEvent* e) { return KlikIGrid(t, e); };
-    k.Grid->TastIGrid = [this, t](QKeyEvent* e) { return TastIGrid(t, e); };
+    k.FeltEdit->NavigationsTast = [this, t](int tast) { indtastning_.TastIFelt(t, tast); };
+    k.FeltEdit->FokusMistet = [this, t](QFocusEvent* e) { indtastning_.FeltFokusMistet(t, e); };
+    k.Grid->KlikIGrid = [this, t](QMouseEvent* e) { return indtastning_.KlikIGrid(t, e); };
+    k.Grid->TastIGrid = [this, t](QKeyEvent* e) { return indtastning_.TastIGrid(t, e); };
     k.Grid->FokusMistet = [this, t] {
         // A grid in free editing that loses the focus has no current cell any more.
         if (FriRedigering(t)) ind_.AktuelRaekke = ind_.AktuelSoejle = -1;

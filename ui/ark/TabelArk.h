@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "core/Projekt.h"
+#include "ui/ark/TabelIndtastning.h"
+#include "ui/ark/TabelKnapper.h"
 
 class QLabel;
 class QPushButton;
@@ -154,19 +156,21 @@ public:
     void OpsaetTabelGrid(int tabel);
     void VisOverskrifter(int tabel);
     void VisCelleblok(int tabel, int foersteRaekke, int sidsteRaekke, int foersteSoejle, int sidsteSoejle);
-    void IndtastTabel(int tabel, int raekke, int soejle);
-    void StopIndtastning(int tabel);  // ends running input, keeping what was typed
-    void GemRedigeretCelle(int tabel, int raekke, int soejle);  // 0-based grid cell
-    void UdregnTabelButtonClick(int tabel);
-    void AntalMaalingerButtonClick(int tabel);
-    void IndLaesTabelButtonClick(int tabel);
-    void VariabeludtrykEditExit(int tabel);
-    // A checked block of cells (paste, import) written into table t as one
-    // step: the cells, "Målinger", the grid, its buttons and the mean/variance
-    // row (TabelArkBlok.cpp).
-    void SkrivCelleblok(int tabel, const plotvik::TIndsaetning& ind);
+    // The keyboard input (TabelIndtastning.h).
+    void IndtastTabel(int tabel, int raekke, int soejle) { indtastning_.IndtastTabel(tabel, raekke, soejle); }
+    // Ends running input, keeping what was typed.
+    void StopIndtastning(int tabel) { indtastning_.StopIndtastning(tabel); }
+    // A cell edited in the grid's own editor, 0-based.
+    void GemRedigeretCelle(int tabel, int raekke, int soejle) { indtastning_.GemRedigeretCelle(tabel, raekke, soejle); }
+    // The commands on a whole table (TabelKnapper.h).
+    void UdregnTabelButtonClick(int tabel) { knapper_.UdregnTabelButtonClick(tabel); }
+    void AntalMaalingerButtonClick(int tabel) { knapper_.AntalMaalingerButtonClick(tabel); }
+    void IndLaesTabelButtonClick(int tabel) { knapper_.IndLaesTabelButtonClick(tabel); }
+    void VariabeludtrykEditExit(int tabel) { knapper_.VariabeludtrykEditExit(tabel); }
+    // A checked block of cells (paste, import) written into table t as one step.
+    void SkrivCelleblok(int tabel, const plotvik::TIndsaetning& ind) { knapper_.SkrivCelleblok(tabel, ind); }
     // The table whose controls or grid lie at a point of the sheet; 0 for none.
-    int TabelVed(QPoint punkt) const;
+    int TabelVed(QPoint punkt) const { return knapper_.TabelVed(punkt); }
     // Program-controlled input (true) or the grid's own cell editing (false).
     void SaetProgramstyring(int tabel, bool programstyret);
     bool FriRedigering(int tabel) const { return !ind_.Programstyret[tabel]; }
@@ -193,10 +197,6 @@ public:
     void Placer();
 
 private:
-    void SkrivCelle(int tabel, int variabel, int kolonne, const std::string& tekst);
-    void Trin(int tabel, const QString& navn, const std::function<void()>& handling);
-    void SaetAntalMaalinger(int tabel);
-    void UdregnTabel(int tabel);
     void OpbygKonstanter();
     void OpbygTabel(int tabel);
     TTabelGrid* NytGrid(int tabel, const QString& navn);
@@ -218,14 +218,6 @@ private:
     };
     // The grid's size: the whole table, up to the room the sheet has.
     TGridMaal GridMaal(int tabel) const;
-    // The keyboard input's steps.
-    void VisFeltEdit(int tabel, int raekke, int soejle);
-    void TagFeltTekst(int tabel);
-    void TastIFelt(int tabel, int tast);
-    void FeltForladt(int tabel);
-    void FeltFokusMistet(int tabel, QFocusEvent* e);
-    bool KlikIGrid(int tabel, QMouseEvent* e);
-    bool TastIGrid(int tabel, QKeyEvent* e);
 
     int arkNo_, foerste_, sidste_;
     plotvik::TProjekt& p_;
@@ -236,4 +228,6 @@ private:
     std::array<QSize, 5> indhold_{};
     std::array<std::vector<std::pair<QWidget*, QPoint>>, 5> raekkePlads_{};
     std::array<QPoint, 5> gridPlads_{};
+    TTabelIndtastning indtastning_{p_, ind_, k_, foerste_, sidste_, StopIndtastningI, SkrivCelleI};
+    TTabelKnapper knapper_{*this, p_};
 };

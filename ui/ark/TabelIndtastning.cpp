@@ -14,6 +14,7 @@
 #include "tabeller/Indtastning.h"
 #include "ui/ark/CelleModel.h"
 #include "ui/ark/TabelArk.h"
+#include "ui/ark/TabelIndtastning.h"
 #include "ui/ark/Tastatur.h"
 #include "ui/flade/Tegnsaet.h"
 
@@ -38,32 +39,23 @@ char Type(const TProjekt& p, int t) { return t == 0 ? 'S' : (p.Tabeller[t].Tabel
 
 }  // namespace
 
-TTabelArk::~TTabelArk() {
-    // The controls may still get events and send signals while they are
-    // destroyed after this sheet's own part; they must not call back into it.
-    for (QObject* barn : findChildren<QObject*>()) QObject::disconnect(barn, nullptr, this, nullptr);
-    for (TTabelKontroller& k : k_) {
-        if (k.Grid) k.Grid->KlikIGrid = nullptr, k.Grid->TastIGrid = nullptr, k.Grid->FokusMistet = nullptr;
-        if (k.FeltEdit) k.FeltEdit->NavigationsTast = nullptr, k.FeltEdit->FokusMistet = nullptr;
-        if (k.AntalMaalingerSpinEdit) k.AntalMaalingerSpinEdit->Enter = nullptr, k.AntalMaalingerSpinEdit->FokusMistet = nullptr;
-        if (k.Model) k.Model->FriRedigering = nullptr, k.Model->Skriv = nullptr;
-    }
-}
+TTabelIndtastning::TTabelIndtastning(TProjekt& p, TIndtastningsTilstand& ind,
+                                     const std::array<TTabelKontroller, 5>& kontroller, int foerste, int sidste,
+                                     const TStopI& stopIndtastningI, const TSkrivCelleI& skrivCelleI)
+    : p_(p), ind_(ind), k_(kontroller), foerste_(foerste), sidste_(sidste), stopIndtastningI_(stopIndtastningI),
+      skrivCelleI_(skrivCelleI) {}
+
+bool TTabelIndtastning::FriRedigering(int t) const { return !ind_.Programstyret[t]; }
 
 // ---------------------------------------------------------------- keyboard input
 
-void TTabelArk::SkrivCelle(int t, int v, int k, const std::string& tekst) {
-    if (SkrivCelleI) SkrivCelleI(t, v, k, tekst);
+void TTabelIndtastning::SkrivCelle(int t, int v, int k, const std::string& tekst) {
+    if (skrivCelleI_) skrivCelleI_(t, v, k, tekst);
     else p_.Tabeller[t].Celler.SaetCelle(tekst, v, k);
 }
 
-void TTabelArk::Trin(int t, const QString& navn, const std::function<void()>& handling) {
-    if (SomTrin) SomTrin(t, navn, handling);
-    else handling();
-}
-
 // Puts the table's edit box over grid cell (r, c), 1-based, with the cell's text.
-void TTabelArk::VisFeltEdit(int t, int r, int c) {
+void TTabelIndtastning::VisFeltEdit(int t, int r, int c) {
     QTableView* g = k_[t].Grid;
     const QModelIndex i = k_[t].Model->index(r - 1, c - 1);
     g->scrollTo(i);
@@ -80,7 +72,7 @@ void TTabelArk::VisFeltEdit(int t, int r, int c) {
 }
 
 // Takes the edit box's text into the cell and checks it (a step of the input).
-void TTabelArk::TagFeltTekst(int t) {
+void TTabelIndtastning::TagFeltTekst(int t) {
     QLineEdit* e = k_[t].FeltEdit;
     const int r = ind_.IndtastRaekke[t], c = ind_.IndtastSoejle[t];
     const std::string tekst = Kort(FraQString(e->text()));
@@ -103,7 +95,7 @@ void TTabelArk::TagFeltTekst(int t) {
     }
 }
 
-void TTabelArk::IndtastTabel(int t, int r, int c) {
+void TTabelIndtastning::IndtastTabel(int t, int r, int c) {
     if (!Ejer(t)) return;
     p_.AktivTabel = t;
     ind_.AktuelRaekke = r - 1;
@@ -126,7 +118,7 @@ void TTabelArk::IndtastTabel(int t, int r, int c) {
 }
 
 // A navigation key in the edit box: store the cell, then move by the rules.
-void TTabelArk::TastIFelt(int t, int tast) {
+void TTabelIndtastning::TastIFelt(int t, int tast) {
     ind_.TastAfsluttet[t] = true;
     ind_.TastTrykket = true;
     ind_.SidsteTast = tast;
@@ -152,7 +144,7 @@ void TTabelArk::TastIFelt(int t, int tast) {
 }
 
 // The edit box lost the focus without a navigation key: keep what was typed.
-void TTabelArk::FeltForladt(int t) {
+void TTabelIndtastning::FeltForladt(int t) {
     QLineEdit* e = k_[t].FeltEdit;
     const int r = ind_.IndtastRaekke[t], c = ind_.IndtastSoejle[t];
     int v = 0, k = 0;
@@ -163,7 +155,7 @@ void TTabelArk::FeltForladt(int t) {
     GemRedigeretCelle(t, r - 1, c - 1);
 }
 
-void TTabelArk::FeltFokusMistet(int t, QFocusEvent* fe) {
+void TTabelIndtastning::FeltFokusMistet(int t, QFocusEvent* fe) {
     QLineEdit* edit = k_[t].FeltEdit;
     if (!edit->isVisible() || !ind_.IndtastningAktiv[t]) return;
     // A menu opened meanwhile (by the mouse or by its access key) lets the input wait.
@@ -175,7 +167,7 @@ void TTabelArk::FeltFokusMistet(int t, QFocusEvent* fe) {
     FeltForladt(t);
 }
 
-bool TTabelArk::KlikIGrid(int t, QMouseEvent* me) {
+bool TTabelIndtastning::KlikIGrid(int t, QMouseEvent* me) {
     if (me->button() != Qt::LeftButton) return false;
     const QModelIndex i = k_[t].Grid->indexAt(me->position().toPoint());
     if (!i.isValid()) return false;
@@ -185,7 +177,7 @@ bool TTabelArk::KlikIGrid(int t, QMouseEvent* me) {
     if (t == aktiv) ind_.TastAfsluttet[t] = true;
     else if (aktiv >= 0 && aktiv <= MaksTabeller && ind_.IndtastningAktiv[aktiv]) {
         if (Ejer(aktiv)) StopIndtastning(aktiv);
-        else if (StopIndtastningI) StopIndtastningI(aktiv);
+        else if (stopIndtastningI_) stopIndtastningI_(aktiv);
     }
     if (FriRedigering(t)) {
         p_.AktivTabel = t;
@@ -217,7 +209,7 @@ bool TTabelArk::KlikIGrid(int t, QMouseEvent* me) {
 // The keyboard's way into a grid whose input the program controls: Enter or
 // F2 starts the input at the current cell, or at the first input cell, as a
 // click there does.
-bool TTabelArk::TastIGrid(int t, QKeyEvent* e) {
+bool TTabelIndtastning::TastIGrid(int t, QKeyEvent* e) {
     if (FriRedigering(t) || ind_.IndtastningAktiv[t] || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter && e->key() != Qt::Key_F2) return false;
@@ -230,7 +222,7 @@ bool TTabelArk::TastIGrid(int t, QKeyEvent* e) {
     return true;
 }
 
-void TTabelArk::StopIndtastning(int t) {
+void TTabelIndtastning::StopIndtastning(int t) {
     if (!Ejer(t)) return;
     if (k_[t].Grid) k_[t].Grid->GemAabenCelle();
     QLineEdit* e = k_[t].FeltEdit;
@@ -246,7 +238,7 @@ void TTabelArk::StopIndtastning(int t) {
     if (e) e->hide();
 }
 
-void TTabelArk::GemRedigeretCelle(int t, int raekke, int soejle) {
+void TTabelIndtastning::GemRedigeretCelle(int t, int raekke, int soejle) {
     if (!Ejer(t) || raekke < 0 || soejle < 0) return;
     if (k_[t].Model->ErFastCelle(raekke, soejle)) return;
     int v = 0, k = 0;
@@ -268,3 +260,4 @@ void TTabelArk::GemRedigeretCelle(int t, int raekke, int soejle) {
     }
     Fejl = false;
 }
+

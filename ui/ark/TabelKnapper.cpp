@@ -16,6 +16,7 @@
 #include "ui/ark/ArkKontroller.h"
 #include "ui/ark/CelleModel.h"
 #include "ui/ark/TabelArk.h"
+#include "ui/ark/TabelKnapper.h"
 #include "ui/flade/Tegnsaet.h"
 
 using namespace plotvik;
@@ -31,21 +32,23 @@ std::vector<QWidget*> GnsRaekke(const TTabelKontroller& k) {
 
 }  // namespace
 
-void TTabelArk::SkrivCelleblok(int t, const TIndsaetning& ind) {
-    if (t < 1 || !Ejer(t) || !ind.Ok) return;
+TTabelKnapper::TTabelKnapper(TTabelArk& ark, TProjekt& p) : ark_(ark), p_(p) {}
+
+void TTabelKnapper::SkrivCelleblok(int t, const TIndsaetning& ind) {
+    if (t < 1 || !ark_.Ejer(t) || !ind.Ok) return;
     // Input that is running would write its cell over the block when it ends.
-    StopIndtastning(t);
+    ark_.StopIndtastning(t);
     UdfoerIndsaetning(p_, t, ind);
     // The block may also set a smaller count (an imported file that replaces the table).
     if (ind.AntalIndgange >= 1 && ind.AntalIndgange < p_.Tabeller[t].AntalIndgange)
         SaetAntalIndgangeBevar(p_.Tabeller[t], ind.AntalIndgange);
     p_.AktivTabel = t;
-    TTabelKontroller& k = k_[t];
+    const TTabelKontroller& k = ark_.K(t);
     {
         const QSignalBlocker stille(k.AntalMaalingerSpinEdit);
         k.AntalMaalingerSpinEdit->setValue(p_.Tabeller[t].AntalIndgange);
     }
-    OpsaetTabelGrid(t);
+    ark_.OpsaetTabelGrid(t);
     k.Model->VisAlt();
     // The values are there as after "OK": they can be computed at once.
     for (QPushButton* b : {k.IndLaesTabelButton, k.BeregnTabelButton}) {
@@ -55,10 +58,16 @@ void TTabelArk::SkrivCelleblok(int t, const TIndsaetning& ind) {
     if (k.VariabeludtrykEdit->isVisible() && !k.VariabeludtrykEdit->text().isEmpty()) VariabeludtrykEditExit(t);
 }
 
-int TTabelArk::TabelVed(QPoint punkt) const {
+void TTabelKnapper::Trin(int t, const QString& navn, const std::function<void()>& handling) {
+    if (ark_.SomTrin) ark_.SomTrin(t, navn, handling);
+    else handling();
+}
+
+int TTabelKnapper::TabelVed(QPoint punkt) const {
     int valgt = 0;
-    for (int t = foerste_ < 1 ? 1 : foerste_; t <= sidste_; ++t) {
-        const TTabelKontroller& k = k_[t];
+    for (int t = 1; t <= MaksTabeller; ++t) {
+        if (!ark_.Ejer(t)) continue;
+        const TTabelKontroller& k = ark_.K(t);
         if (!k.Grid || !k.Grid->isVisible()) continue;
         // A table's part of the sheet starts at its controls row.
         if (valgt == 0 || punkt.y() >= k.AntalMaalingerSpinEdit->y() - 8) valgt = t;
@@ -68,17 +77,17 @@ int TTabelArk::TabelVed(QPoint punkt) const {
 
 // ---------------------------------------------------------------- "Målinger", "Indlæs", "Beregn"
 
-void TTabelArk::AntalMaalingerButtonClick(int t) {
-    if (!GyldigTabel(p_, t) || !Ejer(t)) return;
+void TTabelKnapper::AntalMaalingerButtonClick(int t) {
+    if (!GyldigTabel(p_, t) || !ark_.Ejer(t)) return;
     Trin(t, QString::fromUtf8("Målinger"), [this, t] { SaetAntalMaalinger(t); });
 }
 
-void TTabelArk::SaetAntalMaalinger(int t) {
+void TTabelKnapper::SaetAntalMaalinger(int t) {
     TTabelDef& T = p_.Tabeller[t];
-    const int n = k_[t].AntalMaalingerSpinEdit->value();
+    const int n = ark_.K(t).AntalMaalingerSpinEdit->value();
     if (n > T.AntalIndgange) {
         // A larger table starts empty: the values typed before are dropped.
-        StopIndtastning(t);
+        ark_.StopIndtastning(t);
         T.AntalIndgange = n;
         T.Celler.Frigiv();
         AnalyserTabel(p_, t);
@@ -87,61 +96,61 @@ void TTabelArk::SaetAntalMaalinger(int t) {
         Fejl = false;
         return;
     }
-    OpsaetTabelGrid(t);
-    for (QPushButton* k : {k_[t].IndLaesTabelButton, k_[t].BeregnTabelButton}) {
+    ark_.OpsaetTabelGrid(t);
+    for (QPushButton* k : {ark_.K(t).IndLaesTabelButton, ark_.K(t).BeregnTabelButton}) {
         k->show();
         k->setEnabled(true);
     }
 }
 
-void TTabelArk::IndLaesTabelButtonClick(int t) {
-    if (!GyldigTabel(p_, t) || !Ejer(t)) return;
+void TTabelKnapper::IndLaesTabelButtonClick(int t) {
+    if (!GyldigTabel(p_, t) || !ark_.Ejer(t)) return;
     const TTabelDef& T = p_.Tabeller[t];
     p_.AktivTabel = t;
-    if (!k_[t].TastaturRadioButton->isChecked()) {
-        StopIndtastning(t);
+    if (!ark_.K(t).TastaturRadioButton->isChecked()) {
+        ark_.StopIndtastning(t);
         Trin(t, QString::fromUtf8("Indlæs"), [this, t, &T] {
             Fejl = false;
             IndlaesDataFil(p_, t);
             Fejl = false;
-            if (T.TabelType == 'R') VisCelleblok(t, 1, T.AntalInddata, 2, T.AntalIndgange + 1);
-            else VisCelleblok(t, 2, T.AntalIndgange + 1, 1, T.AntalInddata);
+            if (T.TabelType == 'R') ark_.VisCelleblok(t, 1, T.AntalInddata, 2, T.AntalIndgange + 1);
+            else ark_.VisCelleblok(t, 2, T.AntalIndgange + 1, 1, T.AntalInddata);
         });
         return;
     }
     if (T.AntalInddata < 1) return;  // nothing to type
-    if (T.TabelType == 'R') IndtastTabel(t, 1, 2);
-    else IndtastTabel(t, 2, 1);
+    if (T.TabelType == 'R') ark_.IndtastTabel(t, 1, 2);
+    else ark_.IndtastTabel(t, 2, 1);
 }
 
-void TTabelArk::UdregnTabelButtonClick(int t) {
-    if (!GyldigTabel(p_, t) || !Ejer(t)) return;
+void TTabelKnapper::UdregnTabelButtonClick(int t) {
+    if (!GyldigTabel(p_, t) || !ark_.Ejer(t)) return;
     Trin(t, QStringLiteral("Beregn"), [this, t] { UdregnTabel(t); });
 }
 
-void TTabelArk::UdregnTabel(int t) {
+void TTabelKnapper::UdregnTabel(int t) {
     // The graph buttons work on the table last computed.
     p_.AktivTabel = t;
     {
         Timeglas timeglas;
         BeregnTabel(p_, t);
     }
-    OpdaterUsikkerheder(t);
-    k_[t].Model->VisAlt();
+    ark_.OpdaterUsikkerheder(t);
+    ark_.K(t).Model->VisAlt();
     if (p_.Tabeller[t].VisGnsOgVarians) {
-        for (QWidget* w : GnsRaekke(k_[t])) {
+        for (QWidget* w : GnsRaekke(ark_.K(t))) {
             w->setEnabled(true);
             w->show();
         }
     }
-    emit TabelBeregnet(t);
+    emit ark_.TabelBeregnet(t);
 }
 
 // ---------------------------------------------------------------- mean and standard deviation
 
-void TTabelArk::VariabeludtrykEditExit(int t) {
-    if (!GyldigTabel(p_, t) || !Ejer(t) || !k_[t].VariabeludtrykEdit->isVisible()) return;
-    const std::string navn = Kort(FraQString(k_[t].VariabeludtrykEdit->text()));
+void TTabelKnapper::VariabeludtrykEditExit(int t) {
+    if (!GyldigTabel(p_, t) || !ark_.Ejer(t) || !ark_.K(t).VariabeludtrykEdit->isVisible()) return;
+    const std::string navn = Kort(FraQString(ark_.K(t).VariabeludtrykEdit->text()));
     const int v = FindVariabel(p_, t, navn);
     if (v == 0) {
         Flade().Informationsboks(" Ukendt variabel: " + navn);
@@ -150,15 +159,15 @@ void TTabelArk::VariabeludtrykEditExit(int t) {
     const TGnsOgSpredning r = BeregnGnsOgSpredning(p_, t, v);
     if (!r.Ok) {
         // Old figures next to a new name would mislead.
-        k_[t].GennemsnitEdit->clear();
-        k_[t].VariansEdit->clear();
+        ark_.K(t).GennemsnitEdit->clear();
+        ark_.K(t).VariansEdit->clear();
         if (r.FejlKolonne > 0)
             Flade().Fejlboks("Fejl i Tallet: \"" + r.FejlTekst + "\"\n\rTabel No: " + std::to_string(t) + " og " +
                              std::to_string(v) + ". r\xE6kke og " + std::to_string(r.FejlKolonne) + " s\xF8jle");
         Fejl = false;
         return;
     }
-    k_[t].GennemsnitEdit->setText(TilQString(r.Gennemsnit));
-    if (!r.Spredning.empty()) k_[t].VariansEdit->setText(TilQString(r.Spredning));
+    ark_.K(t).GennemsnitEdit->setText(TilQString(r.Gennemsnit));
+    if (!r.Spredning.empty()) ark_.K(t).VariansEdit->setText(TilQString(r.Spredning));
     Fejl = false;
 }
