@@ -74,6 +74,8 @@ void HuskSenesteProjekt(const std::string& navn) {
 
 }  // namespace plotvik
 
+TDataKommandoer::~TDataKommandoer() { delete opsamling_; }
+
 void TDataKommandoer::OpbygMenuPunkter(QMenu* fil) {
     const auto punkt = [this, fil](const QString& tekst, const char* navn, void (TDataKommandoer::*handling)()) {
         QAction* a = fil->addAction(tekst);

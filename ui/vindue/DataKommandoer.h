@@ -26,6 +26,10 @@ void HuskSenesteProjekt(const std::string& navn);
 class TDataKommandoer {
 public:
     explicit TDataKommandoer(TVinduesKerne& kerne) : k(kerne) {}
+    // The capture dialog goes with its commands, before the window's core it works on.
+    ~TDataKommandoer();
+    TDataKommandoer(const TDataKommandoer&) = delete;
+    TDataKommandoer& operator=(const TDataKommandoer&) = delete;
 
     // "&Importer data...", "&Opsamling..." and "Eksporter &tabel..." in "&Fil".
     void OpbygMenuPunkter(QMenu* fil);

@@ -81,6 +81,8 @@ QMenu* RedigerMenu(QMainWindow& vindue) {
 
 }  // namespace
 
+TRedigerKommandoer::~TRedigerKommandoer() { delete blokFilter_; }
+
 void TRedigerKommandoer::OpbygMenu() {
     QMenu* m = RedigerMenu(k.Hovedvindue);
     QAction* kopier = m->addAction(QStringLiteral("&Kopier"));
@@ -91,7 +93,8 @@ void TRedigerKommandoer::OpbygMenu() {
     indsaet->setShortcut(QKeySequence::Paste);
     QObject::connect(kopier, &QAction::triggered, &k.Hovedvindue, [this] { KopierMenuItemClick(); });
     QObject::connect(indsaet, &QAction::triggered, &k.Hovedvindue, [this] { IndsaetMenuItemClick(); });
-    qApp->installEventFilter(new TBlokIndsaetFilter(&k.Hovedvindue, *this));
+    blokFilter_ = new TBlokIndsaetFilter(&k.Hovedvindue, *this);
+    qApp->installEventFilter(blokFilter_);
     // Undo and redo go on top.
     QMenu* menu = m;
     QAction* foerste = menu->actions().isEmpty() ? nullptr : menu->actions().front();

@@ -3,6 +3,7 @@
 // becomes an undo step.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <functional>
 #include <string>
@@ -18,6 +19,10 @@ struct TIndsaetning;
 class TRedigerKommandoer {
 public:
     explicit TRedigerKommandoer(TVinduesKerne& kerne) : k(kerne) {}
+    // The paste filter goes with its commands, before the window's core it asks.
+    ~TRedigerKommandoer();
+    TRedigerKommandoer(const TRedigerKommandoer&) = delete;
+    TRedigerKommandoer& operator=(const TRedigerKommandoer&) = delete;
 
     // "&Rediger" between "&Fil" and "&Matematik": "&Fortryd" and "&Gentag"
     // on top of "&Kopier" and "&Sæt ind". The undo stack exists already.
@@ -49,5 +54,6 @@ public:
 
 private:
     TVinduesKerne& k;
+    QObject* blokFilter_ = nullptr;  // Ctrl+V of a block in a cell editor goes to "&Sæt ind"
     bool iTrin_ = false;  // a whole-table step or an undo is running: cells are written directly
 };

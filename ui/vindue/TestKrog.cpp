@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
+#include <QMainWindow>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -17,7 +18,7 @@
 #include <string>
 
 #include "ui/fortryd/Autogem.h"
-#include "ui/vindue/PlotvikUnit.h"
+#include "ui/vindue/VinduesKerne.h"
 #include "ui/flade/Tegnsaet.h"
 
 namespace plotvik {
@@ -95,7 +96,7 @@ std::unique_ptr<Brugerflade> TestKrogFlade() {
     return std::make_unique<TKrogFlade>();
 }
 
-void KoerTestKroge(TPlotvikForm& f) {
+void KoerTestKroge(TVinduesKerne& f) {
     if (const char* tast = std::getenv("PLOTVIK_TESTKROG_TAST")) {
         for (int t = 0; t <= MaksTabeller; ++t) f.StopIndtastning(t);
         f.AntalMaalingerButton[1]->click();
@@ -107,10 +108,10 @@ void KoerTestKroge(TPlotvikForm& f) {
             Tast(e, Qt::Key_Return);
         }
         // "GEMT <ms>" once the write that followed the last change has ended.
-        auto* vent = new QTimer(&f);
+        auto* vent = new QTimer(&f.Hovedvindue);
         auto ur = std::make_shared<QElapsedTimer>();
         ur->start();
-        QObject::connect(vent, &QTimer::timeout, &f, [&f, vent, ur] {
+        QObject::connect(vent, &QTimer::timeout, &f.Hovedvindue, [&f, vent, ur] {
             if (f.Autogem->Venter() || !QFile::exists(TAutogem::FilNavn())) return;
             f.Autogem->VentPaaSkrivning();
             vent->stop();
@@ -125,7 +126,7 @@ void KoerTestKroge(TPlotvikForm& f) {
             for (int k = 2; k <= T.AntalIndgange + 1; ++k)
                 if (!T.Celler.Celle(v, k).empty())
                     Log("CELLE " + std::to_string(v) + " " + std::to_string(k) + " " + T.Celler.Celle(v, k));
-        QTimer::singleShot(0, &f, [&f] { f.close(); });
+        QTimer::singleShot(0, &f.Hovedvindue, [&f] { f.Hovedvindue.close(); });
     }
 }
 

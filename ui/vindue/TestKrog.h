@@ -18,7 +18,7 @@
 
 #include "core/Brugerflade.h"
 
-class TPlotvikForm;
+class TVinduesKerne;
 
 namespace plotvik {
 
@@ -26,6 +26,6 @@ namespace plotvik {
 // watching the message boxes when PLOTVIK_TESTKROG_BOKSE is set.
 std::unique_ptr<Brugerflade> TestKrogFlade();
 // Runs the hooks asked for, once the window has started.
-void KoerTestKroge(TPlotvikForm& f);
+void KoerTestKroge(TVinduesKerne& f);
 
 }  // namespace plotvik
