@@ -43,6 +43,20 @@ std::string Erstat(std::string_view s, std::string_view fra, std::string_view ti
 
 std::string DiffFx(std::string_view udtryk, int niveau);
 
+// The text u as it may stand right after a unary minus. Unary minus binds
+// more tightly than "^", so "-2^2" would be (-2)^2: a u with a power outside
+// any parentheses is enclosed, so that the minus negates all of it; every
+// other u is written as it is.
+std::string Negeret(const std::string& u) {
+    int dybde = 0;
+    for (char c : u) {
+        if (c == '(') ++dybde;
+        else if (c == ')') --dybde;
+        else if (c == '^' && dybde == 0) return "(" + u + ")";
+    }
+    return u;
+}
+
 // The derivative of function i at argument x, and its outer part at a composite argument a.
 std::string FunktionVedX(size_t i) {
     static constexpr std::array<std::string_view, 13> skabelon = {
@@ -282,8 +296,8 @@ private:
         const TKlasse ku = Klasse(u), kv = Klasse(v);
         if (ku == TKlasse::Konstant) {
             if (kv == TKlasse::Konstant) return "0";
-            if (kv == TKlasse::X) return "(-" + u + "/x^2)";
-            return "(-" + u + "/" + v + "^2*" + D(v) + ")";
+            if (kv == TKlasse::X) return "(-" + Negeret(u) + "/x^2)";
+            return "(-" + Negeret(u) + "/" + v + "^2*" + D(v) + ")";
         }
         if (ku == TKlasse::X) {
             if (kv == TKlasse::Konstant) return "1/" + v;

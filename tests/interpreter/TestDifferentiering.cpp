@@ -152,6 +152,9 @@ TEST(Differentiering, NumeriskKontrol) {
         {"x*-x", {-1, 0.5, 2}},           {"2^-x", {-1, 0.5, 2}},           {"x^-x", {0.5, 1, 2}},
         {"sin(x)^-1", {0.5, 1, 2}},       {"x^2/x", {-1, 0.5, 2}},          {"x^2*3", {-1, 0.5, 2}},
         {"(x)^2", {-1, 0.5, 2}},          {"sqrt(abs(x))", {-1, 0.5, 2}},   {"exp(x)/(1+x^2)^2", {-1, 0.5, 2}},
+        // A constant numerator that is a power keeps its sign behind the quotient rule's minus.
+        {"2^2/x", {-2, 0.5, 3}},          {"pi^2/(x+1)", {0.5, 2}},         {"x-3^2/x", {-2, 0.5, 3}},
+        {"2^3/sin(x)", {0.5, 1, 2}},
     };
     ASSERT_GE(tabel.size(), 40u);
     FakeFlade flade;
